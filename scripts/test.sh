@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs the whole suite twice: a
+# normal build and one with address and undefined-behaviour sanitizers.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+
+bash scripts/install-deps.sh
+
+jobs="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+
+run_suite() {
+  local name="$1"; shift
+  echo "=== ${name} build ==="
+  cmake -S . -B "build/${name}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "build/${name}" -j "${jobs}"
+  ctest --test-dir "build/${name}" --output-on-failure -j "${jobs}" --timeout 300
+}
+
+run_suite normal
+run_suite asan -DSCRIBENTA_SANITIZE=ON -DSCRIBENTA_BENCH=OFF
