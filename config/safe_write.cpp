@@ -1,0 +1,103 @@
+#include "config/safe_write.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+namespace Scribenta {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool fail(std::string* error, const fs::path& path, const char* what, int err) {
+    if (error) {
+        *error = "Could not write " + path.string() + ": " + what + " (" + std::strerror(err) + ")";
+    }
+    return false;
+}
+
+// Follows a chain of symbolic links so the rename replaces the file the
+// user edits, not the link that points at it.
+fs::path follow_links(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+        fs::path next = fs::read_symlink(path, ec);
+        if (ec) return path;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+// Opens a new, uniquely named file beside the target. O_EXCL keeps us from
+// ever reusing someone else's file; the 0666 mode lets the umask decide the
+// bits of a file that did not exist before.
+int open_temporary(const fs::path& target, fs::path& temp) {
+    static std::atomic<unsigned> counter{0};
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = folder / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) +
+                         "-" + std::to_string(counter++));
+        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool write_all(int fd, std::string_view text) {
+    const char* data = text.data();
+    size_t left = text.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        data += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool safe_write_file(const fs::path& path, std::string_view text, std::string* error) {
+    const fs::path target = follow_links(path);
+    fs::path temp;
+    int fd = open_temporary(target, temp);
+    if (fd < 0) return fail(error, path, "cannot create a temporary file", errno);
+
+    auto abandon = [&](const char* what) {
+        int err = errno;
+        if (fd >= 0) ::close(fd);
+        ::unlink(temp.c_str());
+        return fail(error, path, what, err);
+    };
+
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        if (::fchmod(fd, existing.st_mode & 07777) != 0) return abandon("cannot copy permissions");
+        // Ownership can only be kept by a privileged process; otherwise the
+        // writer owns the new file, as with any editor that saves by rename.
+        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) errno = 0;
+    }
+    if (!write_all(fd, text)) return abandon("write failed");
+    if (::fsync(fd) != 0) return abandon("flush failed");
+    int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0) return abandon("close failed");
+    if (::rename(temp.c_str(), target.c_str()) != 0) return abandon("cannot replace the file");
+    return true;
+}
+
+}  // namespace Scribenta

@@ -1,0 +1,240 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "config/scribenta_config.h"
+#include "temp_dir.h"
+
+using namespace Scribenta;
+using ordered_json = nlohmann::ordered_json;
+
+namespace {
+
+// Runs `write` in a child whose file-size limit stops any file from growing
+// past `limit` bytes, which makes writes fail even for root.
+bool write_with_size_limit(rlim_t limit, const std::function<bool()>& write) {
+    pid_t pid = fork();
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit rl{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &rl);
+        _exit(write() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+TEST(JsonFile, WrittenFormKeepsOrderIndentsTwoAndEndsWithOneNewline) {
+    TempDir dir;
+    auto file = dir.write("site.json", R"({"zeta":1,"alpha":{"b":[1,2],"a":"Grüße"}})");
+    ordered_json doc;
+    ASSERT_TRUE(load_json_file(file, doc));
+    doc["middle"] = true;
+    ASSERT_TRUE(save_json_file(file, doc));
+    EXPECT_EQ(TempDir::read(file),
+              "{\n"
+              "  \"zeta\": 1,\n"
+              "  \"alpha\": {\n"
+              "    \"b\": [\n"
+              "      1,\n"
+              "      2\n"
+              "    ],\n"
+              "    \"a\": \"Grüße\"\n"
+              "  },\n"
+              "  \"middle\": true\n"
+              "}\n");
+}
+
+TEST(JsonFile, TrailingTextAfterTheFirstValueIsIgnored) {
+    TempDir dir;
+    auto file = dir.write("c.json", "{\"title\": \"Docs\"} trailing {garbage");
+    ordered_json doc;
+    ASSERT_TRUE(load_json_file(file, doc));
+    EXPECT_EQ(doc, ordered_json({{"title", "Docs"}}));
+}
+
+TEST(JsonFile, LoadFailsOnMissingOrMalformedFiles) {
+    TempDir dir;
+    ordered_json doc;
+    EXPECT_FALSE(load_json_file(dir / "missing.json", doc));
+    EXPECT_FALSE(load_json_file(dir.write("bad.json", "{"), doc));
+    EXPECT_TRUE(load_json_file(dir.write("array.json", "[1]"), doc));
+}
+
+TEST(JsonFile, ReadJsonFileNeedsAHomeSectionList) {
+    struct Case {
+        const char* text;
+        bool expected;
+    } cases[] = {
+        {R"({"title": "x"})", false},
+        {R"({"home": []})", false},
+        {R"({"home": {"sections": {}}})", false},
+        {R"({"home": {"sections": []}})", true},
+        {"{", false},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        ordered_json doc;
+        EXPECT_EQ(read_json_file(dir.write("s.json", c.text).string(), doc), c.expected) << c.text;
+    }
+}
+
+TEST(JsonFile, TextAccessors) {
+    const ordered_json obj = {{"s", "text"},  {"n", 2},      {"b", true},
+                              {"z", nullptr}, {"a", {1, 2}}, {"o", {{"k", "v"}}}};
+    struct Case {
+        const char* key;
+        std::string text, string;
+    } cases[] = {
+        {"s", "text", "text"}, {"n", "2", ""},     {"b", "true", ""},
+        {"z", "", ""},         {"a", "[1,2]", ""}, {"o", R"({"k":"v"})", ""},
+        {"missing", "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(json_text(obj, c.key), c.text) << c.key;
+        EXPECT_EQ(json_text(nlohmann::json(obj), c.key), c.text) << c.key;
+        EXPECT_EQ(json_string(obj, c.key), c.string) << c.key;
+    }
+    EXPECT_EQ(json_text(ordered_json::array({1}), "s"), "");
+    EXPECT_EQ(json_quote("say \"hi\"\\\n é"), "\"say \\\"hi\\\"\\\\\\n é\"");
+}
+
+TEST(JsonFile, SetErrorStoresTextOnlyWhenGivenAPlace) {
+    std::string error = "old";
+    EXPECT_FALSE(set_error(&error, "new"));
+    EXPECT_EQ(error, "new");
+    EXPECT_FALSE(set_error(nullptr, "ignored"));
+}
+
+TEST(FormatKey, EnsureFormatFirst) {
+    ordered_json doc = {{"title", "t"}, {"home", ordered_json::object()}};
+    ensure_format_first(doc);
+    EXPECT_EQ(doc.dump(), R"({"format":1,"title":"t","home":{}})");
+
+    ordered_json string_format = {{"title", "t"}, {"format", "x"}};
+    ensure_format_first(string_format);
+    EXPECT_EQ(string_format.dump(), R"({"title":"t","format":"x"})");
+
+    ordered_json array = ordered_json::array({1});
+    ensure_format_first(array);
+    EXPECT_EQ(array.dump(), "[1]");
+}
+
+TEST(FormatKey, CheckFormat) {
+    const std::string update = " (update Scribenta to open it)";
+    const std::string not_integer =
+        "'format' must be an integer (this Scribenta reads up to format 1)";
+    struct Case {
+        const char* json;
+        bool ok;
+        std::string error;
+    } cases[] = {
+        {R"({"title": "x"})", true, ""},
+        {"[1, 2]", true, ""},
+        {R"({"format": 1})", true, ""},
+        {R"({"format": 2})", false,
+         "declares format 2; this Scribenta reads up to format 1" + update},
+        {R"({"format": 0})", false, "declares format 0; this Scribenta reads up to format 1"},
+        {R"({"format": -1})", false, "declares format -1; this Scribenta reads up to format 1"},
+        {R"({"format": 18446744073709551615})", false,
+         "declares format 18446744073709551615; this Scribenta reads up to format 1" + update},
+        {R"({"format": 1.0})", false, not_integer},
+        {R"({"format": "1"})", false, not_integer},
+        {R"({"format": null})", false, not_integer},
+        {R"({"format": [1]})", false, not_integer},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_EQ(check_format(nlohmann::json::parse(c.json), &error), c.ok) << c.json;
+        EXPECT_EQ(error, c.error) << c.json;
+        EXPECT_EQ(check_format(ordered_json::parse(c.json), nullptr), c.ok) << c.json;
+    }
+}
+
+TEST(FormatKey, CheckFileFormatPassesUnreadableFiles) {
+    TempDir dir;
+    std::string error;
+    EXPECT_TRUE(check_file_format((dir / "missing").string(), &error));
+    EXPECT_TRUE(check_file_format(dir.write("brace", "{").string(), &error));
+    EXPECT_EQ(error, "");
+    EXPECT_FALSE(check_file_format(dir.write("three", R"({"format": 3})").string(), &error));
+    EXPECT_EQ(
+        error,
+        "declares format 3; this Scribenta reads up to format 1 (update Scribenta to open it)");
+}
+
+TEST(FormatKey, EnsureObjectKey) {
+    TempDir dir;
+    auto file = dir.write("p.json", R"({"a": 1, "repo": "x", "b": 2})");
+    ASSERT_TRUE(ensure_object_key(file.string(), "repo"));
+    EXPECT_EQ(TempDir::read(file), "{\n  \"a\": 1,\n  \"repo\": {},\n  \"b\": 2\n}\n");
+
+    auto kept = dir.write("k.json", R"({"repo":{"url":"u"}})");
+    ASSERT_TRUE(ensure_object_key(kept.string(), "repo"));
+    EXPECT_EQ(TempDir::read(kept), R"({"repo":{"url":"u"}})") << "nothing is written";
+
+    auto added = dir.write("n.json", R"({"a":1})");
+    ASSERT_TRUE(ensure_object_key(added.string(), "repo"));
+    EXPECT_EQ(TempDir::read(added), "{\n  \"a\": 1,\n  \"repo\": {}\n}\n");
+
+    EXPECT_FALSE(ensure_object_key(dir.write("arr.json", "[]").string(), "repo"));
+    EXPECT_FALSE(ensure_object_key((dir / "missing.json").string(), "repo"));
+}
+
+TEST(SafeWrite, FailedWriteLeavesTheOriginalAndNoTemporaryFile) {
+    TempDir dir;
+    const std::string original = R"({"title": "kept exactly"})";
+    auto file = dir.write("site.json", original);
+    ordered_json big = {{"text", std::string(64 * 1024, 'x')}};
+
+    EXPECT_FALSE(write_with_size_limit(1024, [&] { return save_json_file(file, big); }));
+    EXPECT_EQ(TempDir::read(file), original);
+    EXPECT_EQ(dir.entry_count(), 1u);
+
+    std::string error;
+    EXPECT_FALSE(safe_write_file(dir.path(), "x", &error)) << "a folder cannot be replaced";
+    EXPECT_NE(error.find("Could not write"), std::string::npos);
+    EXPECT_FALSE(safe_write_file(file / "below-a-file", "x"));
+    EXPECT_EQ(dir.entry_count(), 1u);
+}
+
+TEST(SafeWrite, InvalidUtf8IsAFailedWriteNotAnException) {
+    TempDir dir;
+    auto file = dir.write("site.json", "{}");
+    ordered_json doc = {{"title", std::string("\xff\xfe")}};
+    std::string error;
+    EXPECT_FALSE(save_json_file(file, doc, &error));
+    EXPECT_FALSE(write_json_file(file.string(), doc));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(TempDir::read(file), "{}");
+}
+
+TEST(SafeWrite, KeepsPermissionBitsAndFollowsSymbolicLinks) {
+    TempDir dir;
+    auto file = dir.write("real.json", "{}");
+    chmod(file.c_str(), 0640);
+    std::filesystem::create_symlink("real.json", dir / "link.json");
+
+    ASSERT_TRUE(safe_write_file(dir / "link.json", "new\n"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.json"));
+    EXPECT_EQ(TempDir::read(file), "new\n");
+    struct stat st {};
+    stat(file.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(dir.entry_count(), 2u);
+}
+
+TEST(SafeWrite, CreatesAMissingFile) {
+    TempDir dir;
+    ASSERT_TRUE(safe_write_file(dir / "new.json", "{}\n"));
+    EXPECT_EQ(TempDir::read(dir / "new.json"), "{}\n");
+}
