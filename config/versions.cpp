@@ -35,6 +35,21 @@ std::string label_of(const ordered_json& element) {
     return json_string(element, "label");
 }
 
+bool is_entry_for(const ordered_json& element, const std::string& label) {
+    return element.is_object() && label_of(element) == label;
+}
+
+// Removes the matching elements of the array member `key`; a missing or
+// non-array member is left alone.
+template <typename Match>
+void erase_matching(ordered_json& doc, const char* key, Match match) {
+    auto it = doc.find(key);
+    if (it == doc.end() || !it->is_array()) return;
+    for (std::size_t i = it->size(); i-- > 0;) {
+        if (match((*it)[i])) it->erase(i);
+    }
+}
+
 bool read_project(const std::string& path, ordered_json& doc) {
     return load_json_file(path, doc) && doc.is_object();
 }
@@ -116,13 +131,7 @@ bool exclude_version(const std::string& project_config_path, const std::string& 
     ordered_json doc;
     if (label.empty() || !read_project(project_config_path, doc)) return false;
 
-    auto versions = doc.find("versions");
-    if (versions != doc.end() && versions->is_array()) {
-        auto& list = *versions;
-        for (std::size_t i = list.size(); i-- > 0;) {
-            if (list[i].is_object() && label_of(list[i]) == label) list.erase(i);
-        }
-    }
+    erase_matching(doc, "versions", [&](const ordered_json& e) { return is_entry_for(e, label); });
 
     auto& excluded = doc["versions_excluded"];
     if (!excluded.is_array()) excluded = ordered_json::array();
@@ -137,19 +146,14 @@ bool restore_version(const std::string& project_config_path, const std::string& 
     ordered_json doc;
     if (label.empty() || !read_project(project_config_path, doc)) return false;
 
-    auto excluded = doc.find("versions_excluded");
-    if (excluded != doc.end() && excluded->is_array()) {
-        auto& list = *excluded;
-        for (std::size_t i = list.size(); i-- > 0;) {
-            if (list[i] == ordered_json(label)) list.erase(i);
-        }
-    }
+    erase_matching(doc, "versions_excluded",
+                   [&](const ordered_json& e) { return e == ordered_json(label); });
 
     auto& versions = doc["versions"];
     if (versions.is_null()) versions = ordered_json::array();
     if (!versions.is_array()) return false;
 
-    auto declared = [&](const ordered_json& e) { return e.is_object() && label_of(e) == label; };
+    auto declared = [&](const ordered_json& e) { return is_entry_for(e, label); };
     if (std::none_of(versions.begin(), versions.end(), declared)) {
         ordered_json entry = {{"label", label}, {"release_date", release_date}};
         copy_license_display(doc, entry);
@@ -167,7 +171,7 @@ void copy_license_display(const ordered_json& project, ordered_json& entry) {
     if (facts == project.end() || !facts->is_array()) return;
     std::string value;
     for (const auto& fact : *facts) {
-        if (fact.is_object() && label_of(fact) == "License") value = json_string(fact, "value");
+        if (is_entry_for(fact, "License")) value = json_string(fact, "value");
     }
     if (!value.empty()) entry["license_display"] = value;
 }
