@@ -26,10 +26,16 @@ std::string site_config_text(const std::string& title) {
     const std::string name = title.empty() ? "My Site" : title;
     const std::string quoted = json_quote(name);
     const std::string notice = json_quote("(c) " + local_year() + " " + name);
-    return "{\n  \"format\": 1,\n  \"title\": " + quoted +
-           ",\n  \"description\": \"A new site\",\n  \"copyright\": " + notice +
-           ",\n  \"output\": \"./output\",\n  \"branding\": {\n    \"tab_text\": " + quoted +
-           "\n  },\n"
+    // clang-format off
+    return "{\n"
+           "  \"format\": 1,\n"
+           "  \"title\": " + quoted + ",\n"
+           "  \"description\": \"A new site\",\n"
+           "  \"copyright\": " + notice + ",\n"
+           "  \"output\": \"./output\",\n"
+           "  \"branding\": {\n"
+           "    \"tab_text\": " + quoted + "\n"
+           "  },\n"
            "  \"footer_links\": [],\n"
            "  \"projects\": [],\n"
            "  \"socials\": [],\n"
@@ -41,8 +47,10 @@ std::string site_config_text(const std::string& title) {
            "    ]\n"
            "  },\n"
            "  \"pages\": {\n"
-           "    \"home_title\": " +
-           quoted + "\n  }\n}\n";
+           "    \"home_title\": " + quoted + "\n"
+           "  }\n"
+           "}\n";
+    // clang-format on
 }
 
 }  // namespace

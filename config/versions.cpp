@@ -29,7 +29,7 @@ bool read_group(const std::string& text, std::size_t& pos, std::int32_t& value) 
     return pos > start;
 }
 
-// A "label" (or a fact's "value") that is missing or not a string reads as
+// A "label" (like a fact's "value") that is missing or not a string reads as
 // empty, so such an element never matches a real label.
 std::string label_of(const ordered_json& element) {
     return json_string(element, "label");
