@@ -4,7 +4,10 @@
 // and rewriting site configs, project configs, build manifests, built-version
 // records and home-section fragments. No Qt; errors are values.
 
+#include "config/built_records.h"
 #include "config/config_paths.h"
 #include "config/format_check.h"
 #include "config/json_file.h"
+#include "config/new_site.h"
 #include "config/safe_write.h"
+#include "config/versions.h"
