@@ -66,7 +66,7 @@ bool create_site(const fs::path& site_folder, const std::string& title, std::str
     fs::create_directories(site_folder / "images", ec);
     if (ec) return set_error(error, "Could not create site images directory: " + ec.message());
 
-    if (!safe_write_file(target, site_config_text(title))) {
+    if (!safe_create_file(target, site_config_text(title))) {
         return set_error(error, "Could not write " + target.string());
     }
     return true;

@@ -69,11 +69,10 @@ bool write_all(int fd, std::string_view text) {
     return true;
 }
 
-}  // namespace
-
-bool safe_write_file(const fs::path& path, std::string_view text, std::string* error) {
-    const fs::path target = follow_links(path);
-    fs::path temp;
+// Writes `text` to a new temporary file beside `target` and closes it, every
+// step checked; on failure nothing is left behind.
+bool write_temporary(const fs::path& path, const fs::path& target, std::string_view text,
+                     fs::path& temp, std::string* error) {
     int fd = open_temporary(target, temp);
     if (fd < 0) return fail(error, path, "cannot create a temporary file", errno);
 
@@ -96,7 +95,32 @@ bool safe_write_file(const fs::path& path, std::string_view text, std::string* e
     int closed = ::close(fd);
     fd = -1;
     if (closed != 0) return abandon("close failed");
-    if (::rename(temp.c_str(), target.c_str()) != 0) return abandon("cannot replace the file");
+    return true;
+}
+
+}  // namespace
+
+bool safe_write_file(const fs::path& path, std::string_view text, std::string* error) {
+    const fs::path target = follow_links(path);
+    fs::path temp;
+    if (!write_temporary(path, target, text, temp, error)) return false;
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        int err = errno;
+        ::unlink(temp.c_str());
+        return fail(error, path, "cannot replace the file", err);
+    }
+    return true;
+}
+
+bool safe_create_file(const fs::path& path, std::string_view text, std::string* error) {
+    fs::path temp;
+    if (!write_temporary(path, path, text, temp, error)) return false;
+    // link() refuses an existing name atomically, so a file that appeared
+    // since the caller looked is never overwritten.
+    int linked = ::link(temp.c_str(), path.c_str());
+    int err = errno;
+    ::unlink(temp.c_str());
+    if (linked != 0) return fail(error, path, "cannot create the file", err);
     return true;
 }
 

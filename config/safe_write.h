@@ -16,4 +16,9 @@ namespace Scribenta {
 bool safe_write_file(const std::filesystem::path& path, std::string_view text,
                      std::string* error = nullptr);
 
+// Like `safe_write_file`, for a file that must not exist yet: fails, leaving
+// the existing entry alone, when `path` names anything (a link included).
+bool safe_create_file(const std::filesystem::path& path, std::string_view text,
+                      std::string* error = nullptr);
+
 }  // namespace Scribenta

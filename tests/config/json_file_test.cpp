@@ -1,37 +1,13 @@
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <csignal>
-#include <functional>
 
 #include <gtest/gtest.h>
 
 #include "config/scribenta_config.h"
+#include "size_limit.h"
 #include "temp_dir.h"
 
 using namespace Scribenta;
 using ordered_json = nlohmann::ordered_json;
-
-namespace {
-
-// Runs `write` in a child whose file-size limit stops any file from growing
-// past `limit` bytes, which makes writes fail even for root.
-bool write_with_size_limit(rlim_t limit, const std::function<bool()>& write) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit rl{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
-        _exit(write() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-}  // namespace
 
 TEST(JsonFile, WrittenFormKeepsOrderIndentsTwoAndEndsWithOneNewline) {
     TempDir dir;
@@ -196,7 +172,7 @@ TEST(SafeWrite, FailedWriteLeavesTheOriginalAndNoTemporaryFile) {
     auto file = dir.write("site.json", original);
     ordered_json big = {{"text", std::string(64 * 1024, 'x')}};
 
-    EXPECT_FALSE(write_with_size_limit(1024, [&] { return save_json_file(file, big); }));
+    EXPECT_FALSE(run_with_file_size_limit(1024, [&] { return save_json_file(file, big); }));
     EXPECT_EQ(TempDir::read(file), original);
     EXPECT_EQ(dir.entry_count(), 1u);
 
@@ -237,4 +213,17 @@ TEST(SafeWrite, CreatesAMissingFile) {
     TempDir dir;
     ASSERT_TRUE(safe_write_file(dir / "new.json", "{}\n"));
     EXPECT_EQ(TempDir::read(dir / "new.json"), "{}\n");
+}
+
+TEST(SafeWrite, CreateNeverReplacesAnExistingEntry) {
+    TempDir dir;
+    ASSERT_TRUE(safe_create_file(dir / "new.json", "{}\n"));
+    EXPECT_EQ(TempDir::read(dir / "new.json"), "{}\n");
+
+    std::string error;
+    EXPECT_FALSE(safe_create_file(dir / "new.json", "other\n", &error));
+    EXPECT_EQ(TempDir::read(dir / "new.json"), "{}\n");
+    std::filesystem::create_symlink("nowhere", dir / "dangling");
+    EXPECT_FALSE(safe_create_file(dir / "dangling", "x", &error));
+    EXPECT_EQ(dir.entry_count(), 2u) << "no temporary file is left behind";
 }
