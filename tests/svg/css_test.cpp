@@ -140,6 +140,14 @@ TEST(Css, MalformedSheets) {
          {"2 Matrix t=[0,1] v=[2 0 0 2 0 0;2 0 0 2 0 0] 1000 repeat static"}},
         {"   \n\t ", "<g class='r'/>", {}},
         {".r { transform: scale(2) ", "<g class='r'/>", {}},
+        // Removing a block can join the text around it into a new header,
+        // which is removed in turn.
+        {"@@keyframes a {}keyframes b { .r { transform: scale(2) } }", "<g class='r'/>", {}},
+        // Offsets and values that read as NaN sort last and break nothing.
+        {"@keyframes n { nan% { opacity: nan } 0% { opacity: 1 } 0% { opacity: nan } "
+         "100% { opacity: 0 } } .r { animation: n 1s }",
+         "<g class='r'/>",
+         {"2 Opacity t=[0,0,1,nan] v=[1;nan;0;nan] 1000 once ease=[linear;linear;linear]"}},
     });
 }
 

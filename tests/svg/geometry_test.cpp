@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <random>
 #include <string>
 #include <vector>

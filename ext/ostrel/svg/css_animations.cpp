@@ -133,15 +133,39 @@ std::vector<Point2D> offset_path_points(const CssDeclarations& d) {
     return parse_path_data(inner);
 }
 
-// Keyframes of one property in written order, with the easing each one's
-// timing function gives; entry i eases from the i-th sorted keyframe.
+// A strict order even with NaN (sorted last), so sorting never misbehaves.
+bool number_less(double l, double r) {
+    if (std::isnan(l) || std::isnan(r)) return !std::isnan(l) && std::isnan(r);
+    return l < r;
+}
+
+// Keyframes of one property, (offset, numbers), with the easing each one's
+// timing function gives. The easings stay in written order: entry i eases the
+// segment from the i-th sorted keyframe.
 struct PropertyTrack {
-    std::vector<std::pair<double, std::vector<double>>> frames;  // (offset, numbers)
+    using Frame = std::pair<double, std::vector<double>>;
+    std::vector<Frame> frames;
     std::vector<CubicBezier> easings;
 
     void add(const CssKeyframe& kf, std::vector<double> numbers) {
         frames.emplace_back(kf.offset, std::move(numbers));
         easings.push_back(parse_cubic_bezier(kf.declarations.timing_function));
+    }
+
+    // Equal offsets keep their written order.
+    void sort_by_offset() {
+        std::stable_sort(frames.begin(), frames.end(), [](const Frame& l, const Frame& r) {
+            return number_less(l.first, r.first);
+        });
+    }
+
+    void sort_by_offset_then_value() {
+        std::stable_sort(frames.begin(), frames.end(), [](const Frame& l, const Frame& r) {
+            if (number_less(l.first, r.first)) return true;
+            if (number_less(r.first, l.first)) return false;
+            return std::lexicographical_compare(l.second.begin(), l.second.end(), r.second.begin(),
+                                                r.second.end(), number_less);
+        });
     }
 
     Animation build(AnimationKind kind, const AnimationSettings& s) const {
@@ -157,25 +181,6 @@ struct PropertyTrack {
         return anim;
     }
 };
-
-// A strict order even with NaN (sorted last), so sorting never misbehaves.
-bool number_less(double l, double r) {
-    if (std::isnan(l) || std::isnan(r)) return !std::isnan(l) && std::isnan(r);
-    return l < r;
-}
-
-using Frame = std::pair<double, std::vector<double>>;
-
-bool offset_less(const Frame& l, const Frame& r) {
-    return number_less(l.first, r.first);
-}
-
-bool offset_then_value(const Frame& l, const Frame& r) {
-    if (number_less(l.first, r.first)) return true;
-    if (number_less(r.first, l.first)) return false;
-    return std::lexicographical_compare(l.second.begin(), l.second.end(), r.second.begin(),
-                                        r.second.end(), number_less);
-}
 
 }  // namespace
 
@@ -304,7 +309,7 @@ void AnimatedSvg::collect_css_animations() {
                 if (distance == nullptr) continue;
                 motion.add(kf, {leading_number(without_percent(*distance)) / 100});
             }
-            std::stable_sort(motion.frames.begin(), motion.frames.end(), offset_then_value);
+            motion.sort_by_offset_then_value();
             if (motion.frames.size() >= 2) {
                 Animation anim = motion.build(AnimationKind::Motion, settings);
                 anim.path.points = path_points;
@@ -325,8 +330,8 @@ void AnimatedSvg::collect_css_animations() {
                 opacity.add(kf, {leading_number(*value)});
             }
         }
-        std::stable_sort(transforms.frames.begin(), transforms.frames.end(), offset_less);
-        std::stable_sort(opacity.frames.begin(), opacity.frames.end(), offset_then_value);
+        transforms.sort_by_offset();
+        opacity.sort_by_offset_then_value();
         if (transforms.frames.size() >= 2) {
             append_for_targets(transforms.build(AnimationKind::Matrix, settings));
         }

@@ -141,6 +141,7 @@ std::string AnimatedSvg::render_frame(double t_ms) const {
 
     std::vector<SvgEdit> edits;
     for (int index : stripped) {
+        if (index < 0 || static_cast<size_t>(index) >= elements.size()) continue;
         const SvgElement& el = elements[index];
         if (el.start < el.end) edits.push_back({el.start, el.end - el.start, std::string()});
     }
