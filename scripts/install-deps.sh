@@ -22,7 +22,7 @@ done
 ensure_test_locale() {
   # A decimal-comma locale lets the tests prove that numbers are read and
   # printed the same whatever the process locale is.
-  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  if ! locale -a 2>/dev/null | grep -i '^de_DE\.utf-\?8$' >/dev/null; then
     echo "install-deps: generating locale de_DE.UTF-8"
     SUDO=""
     if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
