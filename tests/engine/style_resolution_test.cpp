@@ -255,6 +255,20 @@ TEST(ResolveValue, UnboundLinksFallBackToTheOwnValue) {
     EXPECT_EQ(s.text_color, "#abc");  // no context style: the relative path finds nothing
 }
 
+TEST(ResolveValue, RelativeLinksNeedAContextStyle) {
+    auto style = make_style(R"({
+        "Base": 7,
+        "Font.Size": {"link_relative": "./Base", "->": 1},
+        "Ping": {"link_relative": "./Pong", "->": 2},
+        "Pong": {"link_relative": "./Ping", "->": 3}
+    })");
+    auto* size = style->attribute("Font.Size");
+    EXPECT_EQ(*resolve_number_value(size, {}, nullptr), 1);
+    EXPECT_EQ(*resolve_number_value(size, {}, style.get()), 7);
+    // A cycle of relative paths ends instead of hanging.
+    EXPECT_NE(resolve_number_value(style->attribute("Ping"), {}, style.get()), nullptr);
+}
+
 TEST(ResolveValue, ResolversAnswerOnlyTheirKind) {
     auto style = make_style(R"({"N": 4, "S": "x", "L": ["a", "b"], "B": true})");
     auto* n = style->attribute("N");

@@ -13,11 +13,15 @@ namespace {
 //  - an unbound link with a relative path is tried against the context
 //    style (read with no words);
 //  - otherwise the attribute's own (effective) value.
+// Bound links never form cycles, but relative paths are looked up afresh
+// against the context style and may; the hop limit keeps such a cycle from
+// hanging the render (the last attribute reached gives its own value).
 const Layers::LValue* resolved_value(Layers::LAttribute* attribute, const Words& words,
                                      Layers::LStyle* context) {
     static const Words kNoWords;
+    constexpr int kMaxHops = 256;
     const Words* active = &words;
-    while (true) {
+    for (int hops = 0; hops < kMaxHops; ++hops) {
         if (!active->empty()) {
             if (Layers::LAttribute* variant = attribute->state_variant(*active)) {
                 attribute = variant;
@@ -79,6 +83,7 @@ std::string join_list(const std::vector<std::string>& items) {
 
 void resolve_fill(Layers::LStyle* style, const std::string& name, const Words& words,
                   std::string& colour, bool& gradient) {
+    if (style == nullptr) return;
     Layers::LAttribute* attribute = style->attribute(name);
     if (attribute == nullptr) return;
     if (const auto* stops = resolve_list_value(attribute, words, nullptr)) {
