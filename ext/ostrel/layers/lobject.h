@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Layers {
+
+class LStyle;
+
+// Base of every node of the layer tree. An object owns its children; the
+// parent pointer is set only by add_child.
+class LObject {
+public:
+    LObject();
+    virtual ~LObject();
+    LObject(const LObject&) = delete;
+    LObject& operator=(const LObject&) = delete;
+
+    const std::string& name() const;
+    void set_name(const std::string& name);
+
+    // Writable: base application reorders child styles in place.
+    std::vector<std::unique_ptr<LObject>>& children();
+    const std::vector<std::unique_ptr<LObject>>& children() const;
+
+    // Incremented by add_child only; caches compare against it.
+    std::uint64_t revision() const;
+    LObject* parent() const;
+
+    void add_child(std::unique_ptr<LObject> child);
+
+    // "App/Button/Fill" for an attribute, "App/Button/Fill.Hover" for a variant.
+    static std::string full_path(const LObject& object);
+
+    // The style at a "/" path below `from`, or null; an empty path finds nothing.
+    static LStyle* find_path(LStyle* from, const std::string& path);
+    static LStyle* find_path(LStyle* from, std::deque<std::string> segments);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace Layers

@@ -1,0 +1,114 @@
+#include "ext/ostrel/layers/lstyle.h"
+
+#include <limits>
+#include <map>
+
+#include "ext/ostrel/layers/bases.h"
+#include "ext/ostrel/layers/grammar.h"
+#include "ext/ostrel/layers/lattribute.h"
+#include "ext/ostrel/layers/tree.h"
+
+namespace Layers {
+
+struct LStyle::Impl {
+    LStyle* base = nullptr;
+    std::string base_name;
+    std::string publisher;
+    nlohmann::ordered_json extras;
+    std::filesystem::path source_path;
+    std::map<std::string, LAttribute*, std::less<>> attribute_cache;
+    std::uint64_t cache_revision = std::numeric_limits<std::uint64_t>::max();
+    bool resolving = false;  // guards base resolution against cycles
+};
+
+LStyle::LStyle() : s_(std::make_unique<Impl>()) {}
+
+LStyle::LStyle(const std::string& name) : LStyle() {
+    set_name(name);
+}
+
+LStyle::LStyle(const std::string& name, const nlohmann::ordered_json& value,
+               const std::filesystem::path& source_path)
+    : LStyle() {
+    s_->source_path = source_path;
+    set_name(name);  // named before parsing so messages can say which style
+    parse_style_json(this, value, source_path);
+}
+
+LStyle::~LStyle() = default;
+
+LAttribute* LStyle::attribute(const std::string& name) const {
+    return attribute(name.c_str());
+}
+
+LAttribute* LStyle::attribute(const char* name) const {
+    if (s_->cache_revision != revision()) {
+        s_->attribute_cache.clear();
+        for (auto& child : children()) {
+            if (auto* attribute = dynamic_cast<LAttribute*>(child.get())) {
+                s_->attribute_cache[attribute->name()] = attribute;
+            }
+        }
+        s_->cache_revision = revision();
+    }
+    auto it = s_->attribute_cache.find(std::string_view(name));
+    return it == s_->attribute_cache.end() ? nullptr : it->second;
+}
+
+LStyle* LStyle::base() const {
+    return s_->base;
+}
+void LStyle::set_base(LStyle* base) {
+    s_->base = base;
+}
+std::string LStyle::base_name() const {
+    return s_->base_name;
+}
+void LStyle::set_base_name(const std::string& base_name) {
+    s_->base_name = base_name;
+}
+bool LStyle::needs_base() const {
+    return !s_->base && !s_->base_name.empty();
+}
+
+const std::string& LStyle::publisher() const {
+    return s_->publisher;
+}
+void LStyle::set_publisher(const std::string& publisher) {
+    s_->publisher = publisher;
+}
+const nlohmann::ordered_json& LStyle::extras() const {
+    return s_->extras;
+}
+nlohmann::ordered_json& LStyle::extras() {
+    return s_->extras;
+}
+const std::filesystem::path& LStyle::source_path() const {
+    return s_->source_path;
+}
+void LStyle::set_source_path(const std::filesystem::path& source_path) {
+    s_->source_path = source_path;
+}
+
+std::string LStyle::style_path() const {
+    std::string path = name();
+    for (auto* up = dynamic_cast<LStyle*>(parent()); up; up = dynamic_cast<LStyle*>(up->parent())) {
+        if (!up->name().empty()) path = up->name() + "/" + path;
+    }
+    return path;
+}
+
+void LStyle::resolve_bases(LStyle* style) {
+    // `resolving` stops a style that is reached again while its own
+    // resolution is under way (through its children's bases).
+    if (!style || style->bases_resolved_ || style->s_->resolving) return;
+    style->s_->resolving = true;
+    LStyle* base = style->base();
+    if (base && !base->bases_resolved_) resolve_bases(base);
+    for (auto& [name, child] : child_styles_by_name(style)) resolve_bases(child);
+    if (base) apply_base(style, base);
+    style->bases_resolved_ = true;
+    style->s_->resolving = false;
+}
+
+}  // namespace Layers

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "ext/ostrel/layers/lobject.h"
+
+namespace Layers {
+
+class LAttribute;
+
+// A named node on screen: attributes and child styles in document order,
+// optionally derived from a base style.
+class LStyle : public LObject {
+public:
+    LStyle();                                  // the unnamed root
+    explicit LStyle(const std::string& name);  // styles made for mount paths
+    // Built from a layer-file value by the style grammar, then named.
+    LStyle(const std::string& name, const nlohmann::ordered_json& value,
+           const std::filesystem::path& source_path);
+    ~LStyle() override;
+
+    // The direct child attribute with exactly that name (the later of equal
+    // names), through a cache refreshed when `revision` changes; or null.
+    LAttribute* attribute(const std::string& name) const;
+    LAttribute* attribute(const char* name) const;
+
+    LStyle* base() const;
+    void set_base(LStyle* base);
+    std::string base_name() const;
+    void set_base_name(const std::string& base_name);
+    // No base yet and a non-empty base name.
+    bool needs_base() const;
+
+    const std::string& publisher() const;
+    void set_publisher(const std::string& publisher);
+    // Null, or an object of the members whose key begins with "~".
+    const nlohmann::ordered_json& extras() const;
+    nlohmann::ordered_json& extras();
+    const std::filesystem::path& source_path() const;
+    void set_source_path(const std::filesystem::path& source_path);
+
+    bool bases_resolved() const { return bases_resolved_; }
+    void set_bases_resolved(bool resolved) { bases_resolved_ = resolved; }
+
+    // The style's name preceded by the names of its named enclosing styles.
+    std::string style_path() const;
+
+    // Applies bases depth first (base first, then children, then own base).
+    static void resolve_bases(LStyle* style);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> s_;
+    bool bases_resolved_ = false;
+};
+
+}  // namespace Layers
