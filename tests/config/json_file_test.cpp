@@ -1,37 +1,13 @@
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <csignal>
-#include <functional>
 
 #include <gtest/gtest.h>
 
 #include "config/scribenta_config.h"
 #include "temp_dir.h"
+#include "write_limit.h"
 
 using namespace Scribenta;
 using ordered_json = nlohmann::ordered_json;
-
-namespace {
-
-// Runs `write` in a child whose file-size limit stops any file from growing
-// past `limit` bytes, which makes writes fail even for root.
-bool write_with_size_limit(rlim_t limit, const std::function<bool()>& write) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit rl{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
-        _exit(write() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-}  // namespace
 
 TEST(JsonFile, WrittenFormKeepsOrderIndentsTwoAndEndsWithOneNewline) {
     TempDir dir;
