@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/scribenta_config.h"
+#include "file_json.h"
 #include "temp_dir.h"
 #include "write_limit.h"
 
@@ -9,10 +10,6 @@ using ordered_json = nlohmann::ordered_json;
 using Strings = std::vector<std::string>;
 
 namespace {
-
-std::string compact(const std::filesystem::path& file) {
-    return ordered_json::parse(TempDir::read(file)).dump();
-}
 
 const char* const kThreeSections =
     R"({"title":"Docs","home":{"sections":[{"type":"description"},{"type":"projects"},)"

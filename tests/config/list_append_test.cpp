@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/scribenta_config.h"
+#include "file_json.h"
 #include "temp_dir.h"
 #include "write_limit.h"
 
@@ -12,11 +13,6 @@ using ordered_json = nlohmann::ordered_json;
 namespace {
 
 using Append = std::function<bool(const std::string& path, std::string* error)>;
-
-// The file's document in compact form, so key order shows.
-std::string compact(const std::filesystem::path& file) {
-    return ordered_json::parse(TempDir::read(file)).dump();
-}
 
 struct AppendCase {
     const char* name;

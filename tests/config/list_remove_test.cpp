@@ -3,19 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "config/scribenta_config.h"
+#include "file_json.h"
 #include "temp_dir.h"
 #include "write_limit.h"
 
 using namespace Scribenta;
 using ordered_json = nlohmann::ordered_json;
-
-namespace {
-
-std::string compact(const std::filesystem::path& file) {
-    return ordered_json::parse(TempDir::read(file)).dump();
-}
-
-}  // namespace
 
 TEST(ListRemove, RefusedRemovalsLeaveTheFileByteIdentical) {
     const std::string config = R"({"facts": [{"label": "A"}, {"label": "B"}], "socials": {},)"
