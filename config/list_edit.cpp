@@ -1,0 +1,89 @@
+#include "config/list_edit.h"
+
+#include <fstream>
+
+#include "config/json_file.h"
+
+namespace Scribenta {
+namespace fs = std::filesystem;
+
+namespace {
+
+template <typename Json>
+ReadOutcome read_any(const fs::path& path, Json& doc, std::string* parse_message) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) return ReadOutcome::CannotOpen;
+    try {
+        in >> doc;
+    } catch (const std::exception& e) {
+        if (parse_message) *parse_message = e.what();
+        return ReadOutcome::ParseError;
+    }
+    return ReadOutcome::Read;
+}
+
+template <typename Json>
+Json& ensure_member(Json& obj, const char* key, nlohmann::json::value_t type) {
+    Json& member = obj[key];
+    if (member.type() != type) member = Json(type);
+    return member;
+}
+
+}  // namespace
+
+ReadOutcome read_config(const fs::path& path, nlohmann::ordered_json& doc,
+                        std::string* parse_message) {
+    return read_any(path, doc, parse_message);
+}
+
+ReadOutcome read_config(const fs::path& path, nlohmann::json& doc, std::string* parse_message) {
+    return read_any(path, doc, parse_message);
+}
+
+bool edit_config_file(const std::string& path, const EditTexts& texts, std::string* error,
+                      const std::function<bool(nlohmann::ordered_json& root)>& edit) {
+    nlohmann::ordered_json doc = nlohmann::ordered_json::object();
+    std::string message;
+    switch (read_config(fs::path(path), doc, &message)) {
+        case ReadOutcome::Read:
+            break;
+        case ReadOutcome::CannotOpen:
+            if (!texts.missing_file_is_empty) {
+                return set_error(error, "Cannot open config file: " + path);
+            }
+            break;  // `doc` is still the empty object
+        case ReadOutcome::ParseError:
+            return set_error(error, "Parse error: " + message);
+    }
+    if (!doc.is_object()) return set_error(error, texts.root_not_object);
+    if (!edit(doc)) return false;
+    // Any failure of the write itself (not only opening) counts: the safe
+    // write leaves the old file in place, so false is the whole truth.
+    if (!save_json_file(fs::path(path), doc)) {
+        return set_error(error, texts.cannot_write + path);
+    }
+    return true;
+}
+
+nlohmann::ordered_json& ensure_array_member(nlohmann::ordered_json& obj, const char* key) {
+    return ensure_member(obj, key, nlohmann::json::value_t::array);
+}
+
+nlohmann::ordered_json& ensure_object_member(nlohmann::ordered_json& obj, const char* key) {
+    return ensure_member(obj, key, nlohmann::json::value_t::object);
+}
+
+bool has_entry_with(const nlohmann::ordered_json& list, const char* key, const std::string& value) {
+    for (const auto& element : list) {
+        if (element.is_object() && json_string(element, key) == value) return true;
+    }
+    return false;
+}
+
+std::string registered_config_path(const fs::path& site_folder, const std::string& reference) {
+    fs::path path(reference);
+    if (!path.is_absolute()) path = site_folder / path;
+    return path.lexically_normal().string();
+}
+
+}  // namespace Scribenta
