@@ -5,9 +5,9 @@
 
 #include "config/config_paths.h"
 #include "config/json_file.h"
+#include "config/project_files.h"
 #include "config/projects.h"
 #include "config/slugs.h"
-#include "config/undo_steps.h"
 
 // A promotion runs in two halves. First every check that can refuse it,
 // with nothing on disk touched. Then the changes, each undone by
@@ -130,14 +130,10 @@ bool promote_to_family(const fs::path& site_config, const fs::path& project_conf
                        std::string* error) {
     const fs::path site_folder = site_config.parent_path();
     if (!is_valid_slug(member_slug)) {
-        return set_error(error,
-                         "Slug must be lowercase letters and digits in dash-separated runs "
-                         "(like \"core\").");
+        return set_error(error, slug_rule_error("core"));
     }
     ordered_json site;
-    if (!load_json_file(site_config, site) || !site.is_object()) {
-        return set_error(error, "Cannot read site config: " + site_config.string());
-    }
+    if (!load_site_config(site_config, site, error)) return false;
     auto projects_it = site.find("projects");
     if (projects_it == site.end() || !projects_it->is_array()) {
         return set_error(error, "'projects' is not an array in the site config.");

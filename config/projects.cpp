@@ -5,8 +5,8 @@
 
 #include "config/config_paths.h"
 #include "config/json_file.h"
+#include "config/project_files.h"
 #include "config/slugs.h"
-#include "config/undo_steps.h"
 
 namespace Scribenta {
 namespace fs = std::filesystem;
@@ -120,14 +120,10 @@ bool add_project(const fs::path& site_config, const AddProjectRequest& request,
                  std::string* out_config_path, std::string* error) {
     if (request.name.empty()) return set_error(error, "The project needs a name.");
     if (!is_valid_slug(request.slug)) {
-        return set_error(error,
-                         "Slug must be lowercase letters and digits in dash-separated runs "
-                         "(like \"profile-api\").");
+        return set_error(error, slug_rule_error("profile-api"));
     }
     ordered_json site;
-    if (!load_json_file(site_config, site) || !site.is_object()) {
-        return set_error(error, "Cannot read site config: " + site_config.string());
-    }
+    if (!load_site_config(site_config, site, error)) return false;
     const ordered_json site_as_read = site;
     auto& projects = site["projects"];  // added last when missing
     if (projects.is_null()) projects = ordered_json::array();

@@ -8,7 +8,7 @@
 #include "config/format_check.h"
 #include "config/json_file.h"
 #include "config/project_families.h"
+#include "config/project_files.h"
 #include "config/projects.h"
 #include "config/safe_write.h"
 #include "config/slugs.h"
-#include "config/undo_steps.h"

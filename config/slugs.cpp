@@ -39,6 +39,11 @@ bool is_valid_slug(const std::string& slug) {
     return true;
 }
 
+std::string slug_rule_error(const std::string& example) {
+    return "Slug must be lowercase letters and digits in dash-separated runs (like \"" + example +
+           "\").";
+}
+
 bool is_plain_folder_name(const std::string& name) {
     if (name.empty() || name == "." || name == "..") return false;
     return name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;

@@ -13,6 +13,9 @@ std::string slugify(const std::string& text);
 
 bool is_valid_slug(const std::string& slug);
 
+// The slug rule in the user's words, with `example` as the sample slug.
+std::string slug_rule_error(const std::string& example);
+
 // True when `name` is one plain path component: not empty, not "." or "..",
 // and free of "/", "\\" and NUL. Folder names built from slugs read out of
 // configs must pass this before they touch the disk.

@@ -9,10 +9,6 @@ using ordered_json = nlohmann::ordered_json;
 
 namespace {
 
-ordered_json parsed(const std::string& text) {
-    return ordered_json::parse(text);
-}
-
 // A family 'core' with member 'api', a stand-alone 'docs', an entry whose
 // config is missing, and a member whose family has no config of its own.
 class FamilySite : public SiteFixture {

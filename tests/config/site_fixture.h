@@ -10,7 +10,18 @@
 #include <map>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "temp_dir.h"
+
+inline nlohmann::ordered_json parsed(const std::string& text) {
+    return nlohmann::ordered_json::parse(text);
+}
+
+// The written form of a config file holding `text`.
+inline std::string written_form(const std::string& text) {
+    return parsed(text).dump(2) + "\n";
+}
 
 // Result of an operation run in a child process: its bool and its error text.
 struct ChildResult {

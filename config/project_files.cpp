@@ -1,4 +1,4 @@
-#include "config/undo_steps.h"
+#include "config/project_files.h"
 
 #include <system_error>
 
@@ -6,6 +6,12 @@
 
 namespace Scribenta {
 namespace fs = std::filesystem;
+
+bool load_site_config(const fs::path& site_config, nlohmann::ordered_json& site,
+                      std::string* error) {
+    if (load_json_file(site_config, site) && site.is_object()) return true;
+    return set_error(error, "Cannot read site config: " + site_config.string());
+}
 
 bool path_exists(const fs::path& path) {
     std::error_code ec;

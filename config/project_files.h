@@ -1,13 +1,19 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include <nlohmann/json.hpp>
 
 namespace Scribenta {
 
-// Small file-system steps shared by the operations that create projects and
+// Small file steps shared by the operations that create projects and
 // families and undo their work when a later step fails. None of them throws.
+
+// Reads the site config into `site`; false with "Cannot read site config: "
+// and the path when it cannot be read, does not parse or is not an object.
+bool load_site_config(const std::filesystem::path& site_config, nlohmann::ordered_json& site,
+                      std::string* error);
 
 // True when an entry exists at `path`; a status that cannot be read counts
 // as missing.
