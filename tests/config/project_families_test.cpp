@@ -131,6 +131,9 @@ TEST(PromoteToFamily, FindsTheFirstEntryWhateverTheFormOfThePath) {
         EXPECT_EQ(projects[3]["config"], "./projects/core-app/.scribenta-project") << c.name;
         EXPECT_EQ(projects.back()["config"], (site / "projects/core/.scribenta-project").string())
             << c.name;
+        // An empty label drops the one the project had.
+        EXPECT_FALSE(parsed(TempDir::read(site / "projects/core-app/.scribenta-project"))
+                         .contains("family_label"));
     }
 }
 
@@ -326,4 +329,18 @@ TEST(RestoreUnlessIntact, RewritesOnlyADamagedFile) {
     }
     restore_unless_intact(dir / "gone.json", doc);
     EXPECT_EQ(TempDir::read(dir / "gone.json"), written_form(doc.dump()));
+}
+
+TEST(PromoteToFamily, FailedMoveChangesNothing) {
+    // A dangling link is no entry to the existence test, but the move cannot
+    // replace it with a folder.
+    PromoteSite site;
+    fs::create_symlink("nowhere", site / "projects/core-app");
+    const auto before = site.tree();
+    std::string error;
+    EXPECT_FALSE(promote_to_family(site.site_config(), site / "projects/core/.scribenta-project",
+                                   "app", "", nullptr, nullptr, &error));
+    EXPECT_EQ(error,
+              "Could not move " + (site.real() / "projects/core").string() + ": Not a directory");
+    EXPECT_EQ(site.tree(), before);
 }
