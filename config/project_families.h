@@ -21,7 +21,7 @@ struct PromoteUndo {
 // its first member: the project folder moves to a sibling named
 // <slug>-<member_slug>, a family config takes its old place, and the site's
 // "projects" gains the family entry just before the member's. Either every
-// step succeeds or the disk is put back as it was.
+// step succeeds or the steps taken are undone.
 bool promote_to_family(const std::filesystem::path& site_config,
                        const std::filesystem::path& project_config, const std::string& member_slug,
                        const std::string& family_label, std::string* out_family_config = nullptr,
