@@ -81,6 +81,12 @@ TEST(Loading, UnreadableAndInvalidFilesAreReportedAndSkipped) {
     EXPECT_EQ(err.find(gone_line), 0u) << err;
     EXPECT_NE(err.find("\n" + weird_line), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2);
+
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(parse_json_files({{dir.path() / "huge.json", "{\"A\":1e999}"}}).empty());
+    EXPECT_EQ(testing::internal::GetCapturedStderr().find("JSON Parse Error in \"" +
+                                                          dir.path().string() + "/huge.json\": "),
+              0u);
 }
 
 TEST(Loading, BadFilesDoNotStopTheOthers) {
