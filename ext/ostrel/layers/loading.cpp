@@ -145,7 +145,9 @@ ParsedFileMap parse_json_files(const FileTextMap& files) {
     for (auto& [path, text] : files) {
         try {
             parsed[path] = Json::parse(text, nullptr, true, false);
-        } catch (const Json::parse_error& error) {
+        } catch (const Json::exception& error) {
+            // Besides syntax errors the parser throws for numbers out of
+            // range; either way the file is reported and left out.
             std::cerr << "JSON Parse Error in " << quoted_path(path) << ": " << error.what()
                       << std::endl;
         }

@@ -42,6 +42,7 @@ LAttribute* LStyle::attribute(const std::string& name) const {
 }
 
 LAttribute* LStyle::attribute(const char* name) const {
+    if (!name) return nullptr;
     if (s_->cache_revision != revision()) {
         s_->attribute_cache.clear();
         for (auto& child : children()) {
