@@ -47,11 +47,16 @@ std::optional<std::size_t> registered_index(const ordered_json& projects,
     return std::nullopt;
 }
 
-// True when `folder` is the site folder or holds it: moving it would carry
-// the whole site away.
-bool holds_site(const fs::path& folder, const fs::path& site_folder) {
-    fs::path relative = comparison_form(site_folder).lexically_relative(folder);
-    return !relative.empty() && *relative.begin() != "..";
+// True when moving `folder` would carry the site config away: the folder is
+// the site folder or holds it, or holds the file a linked site config names.
+bool holds_site(const fs::path& folder, const fs::path& site_config) {
+    auto within = [&](const fs::path& path) {
+        fs::path relative = comparison_form(path).lexically_relative(folder);
+        return !relative.empty() && *relative.begin() != "..";
+    };
+    // A bare file name lies in the working folder.
+    const fs::path site_folder = site_config.has_parent_path() ? site_config.parent_path() : ".";
+    return within(site_folder) || within(site_config);
 }
 
 ordered_json family_config_doc(const ordered_json& project, const std::string& slug) {
@@ -165,7 +170,7 @@ bool promote_to_family(const fs::path& site_config, const fs::path& project_conf
     const fs::path config_name = project_path.filename();
     const std::string member_name = slug + "-" + member_slug;
     if (!is_plain_folder_name(member_name)) return set_error(error, folder_name_error(member_name));
-    if (holds_site(old_dir, site_folder)) {
+    if (holds_site(old_dir, site_config)) {
         return set_error(error,
                          "The project's folder holds the site config; give the project a folder "
                          "of its own first.");

@@ -217,6 +217,40 @@ TEST(PromoteToFamily, RefusalsMoveNothing) {
     EXPECT_FALSE(fs::exists(site / "projects/a"));
 }
 
+// The folder that holds the site config never moves, however the site
+// config is named: by a bare file name, or through a link into the project.
+TEST(PromoteToFamily, NeverMovesTheFolderHoldingTheSiteConfig) {
+    const std::string refusal =
+        "The project's folder holds the site config; give the project a folder of its own first.";
+    const fs::path cwd = fs::current_path();
+    {
+        TempDir dir;
+        dir.write("site/.scribenta-site", R"({"projects": [{"config": "./.scribenta-project"}]})");
+        dir.write("site/.scribenta-project", R"({"slug": "root"})");
+        const auto before = tree_of(dir.path());
+        fs::current_path(dir / "site");
+        std::string error;
+        const bool ok = promote_to_family(".scribenta-site", ".scribenta-project", "x", "", nullptr,
+                                          nullptr, &error);
+        fs::current_path(cwd);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(error, refusal);
+        EXPECT_EQ(tree_of(dir.path()), before);
+    }
+    {
+        PromoteSite site;
+        fs::rename(site.site_config(), site / "projects/core/site.json");
+        fs::create_symlink("projects/core/site.json", site.site_config());
+        const auto before = site.tree();
+        std::string error;
+        EXPECT_FALSE(promote_to_family(site.site_config(),
+                                       site / "projects/core/.scribenta-project", "app", "",
+                                       nullptr, nullptr, &error));
+        EXPECT_EQ(error, refusal);
+        EXPECT_EQ(site.tree(), before);
+    }
+}
+
 TEST(PromoteToFamily, RefusesUnusableSiteConfigs) {
     struct Case {
         const char* site_text;  // null: no site config at all
