@@ -81,6 +81,12 @@ TEST(JsonFile, TextAccessors) {
         EXPECT_EQ(json_string(obj, c.key), c.string) << c.key;
     }
     EXPECT_EQ(json_text(ordered_json::array({1}), "s"), "");
+
+    // A value built in memory may hold bytes that are not UTF-8; its text
+    // must still come back instead of an exception escaping to the caller.
+    const ordered_json bad = {{"o", {{"k", std::string("a\xff")}}}};
+    EXPECT_EQ(json_text(bad, "o"), "{\"k\":\"a\xEF\xBF\xBD\"}");
+    EXPECT_EQ(json_text(nlohmann::json(bad), "o"), "{\"k\":\"a\xEF\xBF\xBD\"}");
     EXPECT_EQ(json_quote("say \"hi\"\\\n é"), "\"say \\\"hi\\\"\\\\\\n é\"");
 }
 
