@@ -1,6 +1,5 @@
 #include "config/config_paths.h"
 
-#include <algorithm>
 #include <system_error>
 
 #include "config/json_file.h"
@@ -15,10 +14,9 @@ bool entry_exists(const fs::path& path) {
     return fs::exists(path, ec) && !ec;
 }
 
+// Only real separators become "/": on POSIX a backslash belongs to the name.
 std::string with_forward_slashes(const fs::path& path) {
-    std::string text = path.generic_string();
-    std::replace(text.begin(), text.end(), '\\', '/');
-    return text;
+    return path.generic_string();
 }
 
 }  // namespace

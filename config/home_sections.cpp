@@ -88,9 +88,11 @@ bool move_home_section(const std::string& site_config_path, std::size_t index, i
     ordered_json doc;
     if (!read_json_file(site_config_path, doc)) return false;
     ordered_json& sections = doc["home"]["sections"];
+    // The index is tested first so the signed sum below cannot overflow.
+    if (index >= sections.size()) return false;
     const std::int64_t count = static_cast<std::int64_t>(sections.size());
     const std::int64_t target = static_cast<std::int64_t>(index) + delta;
-    if (index >= sections.size() || target < 0 || target >= count) return false;
+    if (target < 0 || target >= count) return false;
     std::swap(sections[index], sections[static_cast<std::size_t>(target)]);
     return write_json_file(site_config_path, doc);
 }

@@ -27,7 +27,9 @@ std::string text_of(const Json& obj, const char* key) {
     auto it = obj.find(key);
     if (it == obj.end() || it->is_null()) return {};
     if (it->is_string()) return it->template get<std::string>();
-    return it->dump();
+    // A document built in memory may hold invalid UTF-8; replace it rather
+    // than let the dump throw into a form handler.
+    return it->dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 }  // namespace

@@ -22,6 +22,14 @@ ReadOutcome read_any(const fs::path& path, Json& doc, std::string* parse_message
     return ReadOutcome::Read;
 }
 
+// True only when nothing is at `path` (a dangling link counts as missing,
+// since writing through it creates its target); an error while testing is
+// not taken as missing.
+bool is_missing(const fs::path& path) {
+    std::error_code ec;
+    return !fs::exists(path, ec) && !ec;
+}
+
 template <typename Json>
 Json& ensure_member(Json& obj, const char* key, nlohmann::json::value_t type) {
     Json& member = obj[key];
@@ -48,7 +56,9 @@ bool edit_config_file(const std::string& path, const EditTexts& texts, std::stri
         case ReadOutcome::Read:
             break;
         case ReadOutcome::CannotOpen:
-            if (!texts.missing_file_is_empty) {
+            // Only a file that is not there starts empty: one that exists but
+            // cannot be read would otherwise be replaced and lose its content.
+            if (!texts.missing_file_is_empty || !is_missing(fs::path(path))) {
                 return set_error(error, "Cannot open config file: " + path);
             }
             break;  // `doc` is still the empty object

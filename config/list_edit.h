@@ -24,7 +24,7 @@ ReadOutcome read_config(const std::filesystem::path& path, nlohmann::json& doc,
 // How a config edit reports its failures. The defaults are those of a
 // project or site config.
 struct EditTexts {
-    // When true, a file that cannot be opened reads as an empty object.
+    // When true, a file that does not exist reads as an empty object.
     bool missing_file_is_empty = false;
     const char* root_not_object = "Config root is not a JSON object.";
     const char* cannot_write = "Cannot write config file: ";

@@ -102,6 +102,11 @@ bool write_temporary(const fs::path& path, const fs::path& target, std::string_v
 
 bool safe_write_file(const fs::path& path, std::string_view text, std::string* error) {
     const fs::path target = follow_links(path);
+    // A rename needs only the folder to be writable; a file the user may not
+    // write must still be refused, as a write in place would refuse it.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) {
+        return fail(error, path, "the file is not writable", errno);
+    }
     fs::path temp;
     if (!write_temporary(path, target, text, temp, error)) return false;
     if (::rename(temp.c_str(), target.c_str()) != 0) {

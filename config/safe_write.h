@@ -10,9 +10,10 @@ namespace Scribenta {
 // half-written: the text goes to a temporary file in the target's folder
 // (a symbolic link is followed to its target), is flushed and closed with
 // every step checked, and is renamed over the target, which keeps its
-// permission bits. On any failure the temporary file is removed, the
-// original is left exactly as it was, and a one-line reason is stored in
-// `error` when it is not null.
+// permission bits; an existing file the process may not write is refused.
+// On any failure the temporary file is removed, the original is left
+// exactly as it was, and a one-line reason is stored in `error` when it is
+// not null.
 bool safe_write_file(const std::filesystem::path& path, std::string_view text,
                      std::string* error = nullptr);
 

@@ -91,6 +91,8 @@ TEST(ConfigPaths, RelativePathString) {
         {"/a/b", "/a/b", "."},
         {"/a/b", "/a/b/./x/../y.png", "y.png"},
         {"/a/b", "rel/x.png", "rel/x.png"},
+        // A backslash is part of a file name here, not a separator.
+        {"/a/b", "/a/b/x\\y.png", "x\\y.png"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(relative_path_string(c.base, c.path), c.expected) << c.base << " " << c.path;

@@ -1,9 +1,11 @@
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "config/scribenta_config.h"
 #include "file_json.h"
-#include "temp_dir.h"
 #include "size_limit.h"
+#include "temp_dir.h"
 
 using namespace Scribenta;
 using ordered_json = nlohmann::ordered_json;
@@ -138,6 +140,7 @@ TEST(HomeSections, MoveSwapsNeighboursInsideTheList) {
         {2, +1, false, {}},
         {3, -1, false, {}},
         {static_cast<std::size_t>(-1), +1, false, {}},
+        {static_cast<std::size_t>(INT64_MAX), +1, false, {}},
     };
     for (const auto& c : cases) {
         TempDir dir;

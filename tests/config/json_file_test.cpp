@@ -5,6 +5,7 @@
 #include "config/scribenta_config.h"
 #include "size_limit.h"
 #include "temp_dir.h"
+#include "unprivileged.h"
 
 using namespace Scribenta;
 using ordered_json = nlohmann::ordered_json;
@@ -81,6 +82,12 @@ TEST(JsonFile, TextAccessors) {
         EXPECT_EQ(json_string(obj, c.key), c.string) << c.key;
     }
     EXPECT_EQ(json_text(ordered_json::array({1}), "s"), "");
+
+    // A value built in memory may hold bytes that are not UTF-8; its text
+    // must still come back instead of an exception escaping to the caller.
+    const ordered_json bad = {{"o", {{"k", std::string("a\xff")}}}};
+    EXPECT_EQ(json_text(bad, "o"), "{\"k\":\"a\xEF\xBF\xBD\"}");
+    EXPECT_EQ(json_text(nlohmann::json(bad), "o"), "{\"k\":\"a\xEF\xBF\xBD\"}");
     EXPECT_EQ(json_quote("say \"hi\"\\\n é"), "\"say \\\"hi\\\"\\\\\\n é\"");
 }
 
@@ -207,6 +214,22 @@ TEST(SafeWrite, KeepsPermissionBitsAndFollowsSymbolicLinks) {
     stat(file.c_str(), &st);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(dir.entry_count(), 2u);
+}
+
+TEST(SafeWrite, AFileTheUserMayNotWriteIsNotReplaced) {
+    // Renaming over a read-only file would succeed in a writable folder;
+    // the file must stay as a write in place would leave it.
+    TempDir dir;
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+    auto file = dir.write("site.json", "{}");
+    chmod(file.c_str(), 0444);
+    EXPECT_TRUE(run_unprivileged([&] {
+        std::string error;
+        return !safe_write_file(file, "new\n", &error) && error.rfind("Could not write ", 0) == 0 &&
+               !write_json_file(file.string(), ordered_json::object());
+    }));
+    EXPECT_EQ(TempDir::read(file), "{}");
+    EXPECT_EQ(dir.entry_count(), 1u);
 }
 
 TEST(SafeWrite, CreatesAMissingFile) {

@@ -1,11 +1,14 @@
+#include <sys/stat.h>
+
 #include <functional>
 
 #include <gtest/gtest.h>
 
 #include "config/scribenta_config.h"
 #include "file_json.h"
-#include "temp_dir.h"
 #include "size_limit.h"
+#include "temp_dir.h"
+#include "unprivileged.h"
 
 using namespace Scribenta;
 using ordered_json = nlohmann::ordered_json;
@@ -248,6 +251,24 @@ TEST(ListAppend, TopicReshapesAnExistingManifest) {
     EXPECT_FALSE(add_topic_to_manifest(unwritable, {"a", "A", "T", "", "a.md"}, &error));
     EXPECT_EQ(error, "Cannot write manifest: " + unwritable);
     EXPECT_FALSE(std::filesystem::exists(dir / "no-such-folder"));
+}
+
+TEST(ListAppend, AManifestThatExistsButCannotBeReadIsNotReplaced) {
+    // Only a missing manifest starts empty; an unreadable one would lose
+    // everything it holds.
+    TempDir dir;
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+    const std::string original = R"({"project": "core"})";
+    auto manifest = dir.write(".scribenta", original);
+    chmod(manifest.c_str(), 0222);
+    EXPECT_TRUE(run_unprivileged([&] {
+        std::string error;
+        return !add_topic_to_manifest(manifest.string(), {"a", "A", "T", "", "a.md"}, &error) &&
+               error == "Cannot open config file: " + manifest.string();
+    }));
+    chmod(manifest.c_str(), 0644);
+    EXPECT_EQ(TempDir::read(manifest), original);
+    EXPECT_EQ(dir.entry_count(), 1u);
 }
 
 TEST(ListAppend, PoliciesAreUniqueBySlugAndLinkOnlyWhenAsked) {
