@@ -1,6 +1,7 @@
 #include "config/json_file.h"
 
 #include <fstream>
+#include <system_error>
 
 #include "config/safe_write.h"
 
@@ -11,6 +12,10 @@ namespace {
 
 template <typename Json>
 bool parse_stream(const fs::path& path, Json& doc) {
+    // Only regular files are read: a named pipe or device would block the
+    // GUI thread waiting for text that may never come.
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) return false;
     try {

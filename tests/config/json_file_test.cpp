@@ -250,3 +250,16 @@ TEST(SafeWrite, CreateNeverReplacesAnExistingEntry) {
     EXPECT_FALSE(safe_create_file(dir / "dangling", "x", &error));
     EXPECT_EQ(dir.entry_count(), 2u) << "no temporary file is left behind";
 }
+
+TEST(JsonFile, OnlyRegularFilesAreRead) {
+    TempDir dir;
+    auto fifo = dir / "pipe.json";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ordered_json doc;
+    nlohmann::json sorted;
+    EXPECT_FALSE(load_json_file(fifo, doc)) << "a named pipe would block forever";
+    EXPECT_FALSE(parse_json_file(fifo, sorted));
+    EXPECT_FALSE(load_json_file(dir.path(), doc));
+    EXPECT_TRUE(check_file_format(fifo.string()));
+    EXPECT_EQ(classify_config_file(fifo.string()), ConfigKind::Other);
+}
