@@ -101,6 +101,24 @@ TEST(Links, CyclesAreRefusedWhenBinding) {
     EXPECT_EQ(y->effective_value(), LValue());
 }
 
+TEST(Links, BindingAgainMovesTheDependent) {
+    // A later same-named attribute takes over the name; binding again must
+    // leave the old target, or its destruction would reach a freed owner.
+    auto style = std::make_unique<LStyle>("Rebind");
+    auto* old_target = add_attribute(style.get(), "A", 1);
+    auto* owner = add_attribute(style.get(), "C", "L:A");
+    EXPECT_EQ(bind_all(style.get()), "");
+    auto* new_target = add_attribute(style.get(), "A", 2);
+    EXPECT_EQ(bind_all(style.get()), "");
+    EXPECT_EQ(owner->link()->target(), new_target);
+    EXPECT_TRUE(old_target->dependents().empty());
+    EXPECT_EQ(new_target->dependents(), std::vector<LAttribute*>{owner});
+
+    style->children()[1].reset();  // the owner goes first
+    EXPECT_TRUE(new_target->dependents().empty());
+    style.reset();
+}
+
 TEST(Links, RelativePathAgainstGivenStyle) {
     LStyle root;
     auto* app = add_style(&root, "App");

@@ -102,7 +102,11 @@ namespace Layers {
 void LAttribute::resolve_link() {
     if (AttributeLink* own = link()) {
         const std::string path = own->path();
-        if (!own->resolve(this) && !path.empty()) {
+        LAttribute* previous = own->target();
+        const bool bound = own->resolve(this);
+        // Bound again elsewhere: the old target must no longer list us.
+        if (previous && previous != own->target()) previous->remove_dependent(this);
+        if (!bound && !path.empty()) {
             const bool cyclic = find_link_target(path, this) != nullptr;
             report_line(std::string(cyclic ? "Layers: cyclic link " : "Layers: unresolved link ") +
                         quoted("L:" + path) + " on attribute " + quoted(full_path(*this)));
