@@ -56,6 +56,13 @@ TEST(Links, StylePathTriedBelowTopLevelStyleThenRoot) {
     EXPECT_EQ(lone->link()->target(), global);
     lone_owner.reset();
     EXPECT_TRUE(global->dependents().empty());
+
+    // Without an owner there is no sibling to find, only the root.
+    AttributeLink ownerless_path("LinksTheme/Primary", "");
+    EXPECT_TRUE(ownerless_path.resolve(nullptr));
+    EXPECT_EQ(ownerless_path.target(), global);
+    AttributeLink ownerless_name("Primary", "");
+    EXPECT_FALSE(ownerless_name.resolve(nullptr));
 }
 
 TEST(Links, EmptyPathNeverWarnsNorBinds) {

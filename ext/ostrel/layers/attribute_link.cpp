@@ -33,7 +33,7 @@ LAttribute* find_link_target(const std::string& path, LAttribute* owner) {
     const std::string name = segments.back();
     segments.pop_back();
     if (segments.empty()) {
-        return attribute_named(dynamic_cast<LStyle*>(owner->parent()), name);
+        return owner ? attribute_named(dynamic_cast<LStyle*>(owner->parent()), name) : nullptr;
     }
     LStyle* style = nullptr;
     if (LStyle* enclosing = nearest_style(owner)) {
