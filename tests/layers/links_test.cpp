@@ -121,7 +121,16 @@ TEST(Links, BindingAgainMovesTheDependent) {
     EXPECT_TRUE(old_target->dependents().empty());
     EXPECT_EQ(new_target->dependents(), std::vector<LAttribute*>{owner});
 
-    style->children()[1].reset();  // the owner goes first
+    // Binding the owner's own link directly keeps the lists right as well.
+    auto* newest = add_attribute(style.get(), "A", 3);
+    ASSERT_TRUE(owner->link()->resolve(owner));
+    EXPECT_TRUE(new_target->dependents().empty());
+    EXPECT_EQ(newest->dependents(), std::vector<LAttribute*>{owner});
+    style->children()[3].reset();  // the target goes first: the owner keeps its value
+    EXPECT_EQ(owner->link(), nullptr);
+    EXPECT_EQ(owner->value(), LValue(3.0));
+
+    style->children()[1].reset();
     EXPECT_TRUE(new_target->dependents().empty());
     style.reset();
 }

@@ -63,6 +63,12 @@ bool AttributeLink::resolve(LAttribute* owner) {
     // Binding into a chain that leads back to the owner would make every
     // read and write of it endless.
     if (!found || link_chain_reaches(found, owner)) return false;
+    // Bound again elsewhere, the owner's own link must leave the old target's
+    // dependents, or that target would later unlink or touch a freed owner.
+    if (owner && owner->link() == this && target_ != found) {
+        if (target_) target_->remove_dependent(owner);
+        found->add_dependent(owner);
+    }
     target_ = found;
     return true;
 }
@@ -102,11 +108,7 @@ namespace Layers {
 void LAttribute::resolve_link() {
     if (AttributeLink* own = link()) {
         const std::string path = own->path();
-        LAttribute* previous = own->target();
-        const bool bound = own->resolve(this);
-        // Bound again elsewhere: the old target must no longer list us.
-        if (previous && previous != own->target()) previous->remove_dependent(this);
-        if (!bound && !path.empty()) {
+        if (!own->resolve(this) && !path.empty()) {
             const bool cyclic = find_link_target(path, this) != nullptr;
             report_line(std::string(cyclic ? "Layers: cyclic link " : "Layers: unresolved link ") +
                         quoted("L:" + path) + " on attribute " + quoted(full_path(*this)));
