@@ -204,6 +204,10 @@ TEST(Values, SetLinkUnlinkAndDestroyedTargets) {
     EXPECT_EQ(b->dependents(), std::vector<LAttribute*>{c});
     c->set_link(nullptr);
     EXPECT_EQ(c->link()->target(), b);
+    c->set_link(c->link());  // its own record, which the unlink drops
+    EXPECT_EQ(c->link()->path(), "B");
+    EXPECT_EQ(c->link()->target(), b);
+    EXPECT_EQ(b->dependents(), std::vector<LAttribute*>{c});
 
     c->unlink();
     EXPECT_EQ(c->link(), nullptr);

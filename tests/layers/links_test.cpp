@@ -56,6 +56,13 @@ TEST(Links, StylePathTriedBelowTopLevelStyleThenRoot) {
     EXPECT_EQ(lone->link()->target(), global);
     lone_owner.reset();
     EXPECT_TRUE(global->dependents().empty());
+
+    // Without an owner there is no sibling to find, only the root.
+    AttributeLink ownerless_path("LinksTheme/Primary", "");
+    EXPECT_TRUE(ownerless_path.resolve(nullptr));
+    EXPECT_EQ(ownerless_path.target(), global);
+    AttributeLink ownerless_name("Primary", "");
+    EXPECT_FALSE(ownerless_name.resolve(nullptr));
 }
 
 TEST(Links, EmptyPathNeverWarnsNorBinds) {
@@ -99,6 +106,33 @@ TEST(Links, CyclesAreRefusedWhenBinding) {
               "Layers: cyclic link \"L:Y\" on attribute \"Other/X\"\n");
     EXPECT_EQ(x->link()->target(), nullptr);
     EXPECT_EQ(y->effective_value(), LValue());
+}
+
+TEST(Links, BindingAgainMovesTheDependent) {
+    // A later same-named attribute takes over the name; binding again must
+    // leave the old target, or its destruction would reach a freed owner.
+    auto style = std::make_unique<LStyle>("Rebind");
+    auto* old_target = add_attribute(style.get(), "A", 1);
+    auto* owner = add_attribute(style.get(), "C", "L:A");
+    EXPECT_EQ(bind_all(style.get()), "");
+    auto* new_target = add_attribute(style.get(), "A", 2);
+    EXPECT_EQ(bind_all(style.get()), "");
+    EXPECT_EQ(owner->link()->target(), new_target);
+    EXPECT_TRUE(old_target->dependents().empty());
+    EXPECT_EQ(new_target->dependents(), std::vector<LAttribute*>{owner});
+
+    // Binding the owner's own link directly keeps the lists right as well.
+    auto* newest = add_attribute(style.get(), "A", 3);
+    ASSERT_TRUE(owner->link()->resolve(owner));
+    EXPECT_TRUE(new_target->dependents().empty());
+    EXPECT_EQ(newest->dependents(), std::vector<LAttribute*>{owner});
+    style->children()[3].reset();  // the target goes first: the owner keeps its value
+    EXPECT_EQ(owner->link(), nullptr);
+    EXPECT_EQ(owner->value(), LValue(3.0));
+
+    style->children()[1].reset();
+    EXPECT_TRUE(new_target->dependents().empty());
+    style.reset();
 }
 
 TEST(Links, RelativePathAgainstGivenStyle) {

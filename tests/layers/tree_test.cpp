@@ -82,6 +82,17 @@ TEST(Tree, AttributeLookupUsesCacheRefreshedOnAppend) {
     EXPECT_NE(style.attribute("Font.Size"), nullptr);  // one name, not a path
 }
 
+TEST(Tree, AttributeLookupComparesEveryByte) {
+    // A layer file may write "\u0000" into a key; a name is not cut there.
+    LStyle style("Button");
+    const std::string with_nul("Fill\0Hover", 10);
+    auto* fill = add_attribute(&style, "Fill", 1);
+    auto* fill_hover = add_attribute(&style, with_nul, 2);
+    EXPECT_EQ(style.attribute(with_nul), fill_hover);
+    EXPECT_EQ(style.attribute("Fill"), fill);
+    EXPECT_EQ(style.attribute(std::string("Fill\0", 5)), nullptr);
+}
+
 TEST(Tree, StyleAndDisplayPaths) {
     LStyle root;
     auto* app = add_style(&root, "App");

@@ -33,7 +33,7 @@ LAttribute* find_link_target(const std::string& path, LAttribute* owner) {
     const std::string name = segments.back();
     segments.pop_back();
     if (segments.empty()) {
-        return attribute_named(dynamic_cast<LStyle*>(owner->parent()), name);
+        return owner ? attribute_named(dynamic_cast<LStyle*>(owner->parent()), name) : nullptr;
     }
     LStyle* style = nullptr;
     if (LStyle* enclosing = nearest_style(owner)) {
@@ -63,6 +63,12 @@ bool AttributeLink::resolve(LAttribute* owner) {
     // Binding into a chain that leads back to the owner would make every
     // read and write of it endless.
     if (!found || link_chain_reaches(found, owner)) return false;
+    // Bound again elsewhere, the owner's own link must leave the old target's
+    // dependents, or that target would later unlink or touch a freed owner.
+    if (owner && owner->link() == this && target_ != found) {
+        if (target_) target_->remove_dependent(owner);
+        found->add_dependent(owner);
+    }
     target_ = found;
     return true;
 }

@@ -196,9 +196,11 @@ void LAttribute::set_value(const LValue& value) {
 
 void LAttribute::set_link(const AttributeLink* link) {
     if (!link) return;
+    // Copied first: `link` may be this attribute's own record, which unlink frees.
+    auto copy = std::make_unique<AttributeLink>(*link);
     a_->value = LValue{};
     unlink();
-    a_->link = std::make_unique<AttributeLink>(*link);
+    a_->link = std::move(copy);
     LAttribute* target = a_->link->target_;
     if (target && link_chain_reaches(target, this)) {
         report_line("Layers: cyclic link " + quoted("L:" + a_->link->path_) + " on attribute " +

@@ -74,6 +74,7 @@ public:
     void clone_into(LObject* destination) const;
 
 private:
+    friend class AttributeLink;  // binding keeps the dependents lists right
     void add_dependent(LAttribute* dependent);
     void remove_dependent(LAttribute* dependent);
 

@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <map>
+#include <string_view>
 
 #include "ext/ostrel/layers/bases.h"
 #include "ext/ostrel/layers/grammar.h"
@@ -19,6 +20,20 @@ struct LStyle::Impl {
     std::map<std::string, LAttribute*, std::less<>> attribute_cache;
     std::uint64_t cache_revision = std::numeric_limits<std::uint64_t>::max();
     bool resolving = false;  // guards base resolution against cycles
+
+    LAttribute* find_attribute(const LObject& style, std::string_view name) {
+        if (cache_revision != style.revision()) {
+            attribute_cache.clear();
+            for (auto& child : style.children()) {
+                if (auto* attribute = dynamic_cast<LAttribute*>(child.get())) {
+                    attribute_cache[attribute->name()] = attribute;
+                }
+            }
+            cache_revision = style.revision();
+        }
+        auto it = attribute_cache.find(name);
+        return it == attribute_cache.end() ? nullptr : it->second;
+    }
 };
 
 LStyle::LStyle() : s_(std::make_unique<Impl>()) {}
@@ -37,23 +52,13 @@ LStyle::LStyle(const std::string& name, const nlohmann::ordered_json& value,
 
 LStyle::~LStyle() = default;
 
+// The whole string, not its text up to a zero byte: names may hold any bytes.
 LAttribute* LStyle::attribute(const std::string& name) const {
-    return attribute(name.c_str());
+    return s_->find_attribute(*this, name);
 }
 
 LAttribute* LStyle::attribute(const char* name) const {
-    if (!name) return nullptr;
-    if (s_->cache_revision != revision()) {
-        s_->attribute_cache.clear();
-        for (auto& child : children()) {
-            if (auto* attribute = dynamic_cast<LAttribute*>(child.get())) {
-                s_->attribute_cache[attribute->name()] = attribute;
-            }
-        }
-        s_->cache_revision = revision();
-    }
-    auto it = s_->attribute_cache.find(std::string_view(name));
-    return it == s_->attribute_cache.end() ? nullptr : it->second;
+    return name ? s_->find_attribute(*this, name) : nullptr;
 }
 
 LStyle* LStyle::base() const {
