@@ -158,6 +158,7 @@ void expand_once(const ExpandInputs& in, const std::string& bind, Expand expand)
 
 void expand_children(Layers::LObject* object, RenderNode& node, const ExpandInputs& in,
                      const Words& active, const ThemeInfo* theme_row, const RowContext& row) {
+    node.children.reserve(object->children().size());
     for (const auto& child : object->children()) {
         auto* style = dynamic_cast<Layers::LStyle*>(child.get());
         if (style == nullptr) continue;

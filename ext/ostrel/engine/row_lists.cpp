@@ -21,6 +21,7 @@ void expand_list(Layers::LObject* object, const std::string& path, RenderNode& n
     if (listed == in.rows.end()) return;
     const std::vector<ListEntry>& entries = listed->second;
     const RowContext no_row;
+    node.children.reserve(separator != nullptr ? 2 * entries.size() : entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const ListEntry& entry = entries[i];
         const RowContext row{&entry.fields, key, entry.id};
@@ -49,6 +50,7 @@ void expand_theme_list(Layers::LObject* object, const std::string& path, RenderN
     const std::string active_name = active_theme != nullptr ? active_theme->display_name() : "";
 
     const RowContext no_row;
+    node.children.reserve(in.theme.themes->size());
     for (const auto& [display_name, theme] : *in.theme.themes) {
         const std::string row_path = path + "/" + display_name;
         RenderNode row = expand_node(row_template, row_path, in, active, &theme, no_row);
