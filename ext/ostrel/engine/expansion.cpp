@@ -1,0 +1,302 @@
+// One node of the render tree from one layer style: its active words, its
+// resolved style, the per-path overrides of the store, the binding words of
+// "Bind", and its children (or the rows of a bound list).
+
+#include "ext/ostrel/engine/expansion.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "ext/ostrel/engine/oapp.h"
+
+namespace Ostrel {
+
+namespace {
+
+constexpr std::string_view kListPrefix = "List:";
+constexpr std::string_view kThemeList = "ThemeList";
+
+bool is_classic_space(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// A row field that switches something on: any text but "", "0" and "false".
+bool is_set(const std::string& value) {
+    return !value.empty() && value != "0" && value != "false";
+}
+
+const std::string* find_field(const RowContext& row, const std::string& field) {
+    if (row.fields == nullptr) return nullptr;
+    const auto found = row.fields->find(field);
+    return found == row.fields->end() ? nullptr : &found->second;
+}
+
+template <typename Map>
+const typename Map::mapped_type* find_entry(const Map& map, const std::string& path) {
+    const auto found = map.find(path);
+    return found == map.end() ? nullptr : &found->second;
+}
+
+// Appends the words of the row's "State:<word>:<field>" bindings whose field
+// is set; true when one was appended.
+bool add_row_state_words(const std::vector<std::string>& bind_words, const RowContext& row,
+                         Words& active) {
+    constexpr std::string_view kState = "State:";
+    bool added = false;
+    for (const std::string& word : bind_words) {
+        if (!word.starts_with(kState)) continue;
+        const std::string rest = word.substr(kState.size());
+        const auto colon = rest.find(':');
+        if (colon == std::string::npos) continue;
+        const std::string* value = find_field(row, rest.substr(colon + 1));
+        if (value != nullptr && is_set(*value)) {
+            active.push_back(rest.substr(0, colon));
+            added = true;
+        }
+    }
+    return added;
+}
+
+// The row field of a number binding read as a number that passes `accept`.
+template <typename Accept>
+void bind_number(const RowContext& row, const std::string& field, double& target, Accept accept) {
+    const std::string* value = find_field(row, field);
+    if (value == nullptr || value->empty()) return;
+    if (const auto number = read_field_number(*value); number && accept(*number)) {
+        target = *number;
+    }
+}
+
+// One binding word; the first matching rule applies.
+void apply_binding_word(const std::string& word, RenderNode& node, const ThemeContext& theme,
+                        const ThemeInfo* theme_row, const RowContext& row) {
+    NodeStyle& style = node.style;
+    const auto rest_after = [&](std::string_view prefix, std::string& rest) {
+        if (!word.starts_with(prefix)) return false;
+        rest = word.substr(prefix.size());
+        return true;
+    };
+    const auto positive = [](double v) { return v > 0; };
+    std::string field;
+
+    if (word == "ActiveThemeName") {
+        if (theme.active != nullptr) node.text = theme.active->name;
+    } else if (word == "ActiveThemePublisher") {
+        if (theme.active != nullptr) node.text = theme.active->publisher;
+    } else if (word == "ThemeName") {
+        if (theme_row != nullptr) node.text = theme_row->name;
+    } else if (word == "ThemePublisher") {
+        if (theme_row != nullptr) node.text = theme_row->publisher;
+    } else if (rest_after("Field:", field)) {
+        const std::string* value = find_field(row, field);
+        switch (node.kind) {
+            case NodeKind::Icon:
+                if (value != nullptr && !value->empty()) style.source = *value;
+                break;
+            case NodeKind::Image:
+            case NodeKind::Video:
+                style.media_source = value != nullptr ? *value : std::string();
+                style.visible = !style.media_source.empty();
+                break;
+            default:
+                if (value != nullptr) {
+                    node.text = *value;
+                } else {
+                    style.visible = false;
+                }
+        }
+    } else if (rest_after("Href:", field)) {
+        const std::string* value = find_field(row, field);
+        if (value != nullptr && !value->empty()) style.href = *value;
+    } else if (rest_after("MaxWidth:", field)) {
+        bind_number(row, field, style.max_width, positive);
+    } else if (rest_after("Aspect:", field)) {
+        bind_number(row, field, style.aspect, positive);
+    } else if (rest_after("Indent:", field)) {
+        bind_number(row, field, style.margins[0], positive);
+    } else if (rest_after("Grow:", field)) {
+        bind_number(row, field, style.grow, [](double v) { return v >= 0; });
+    } else if (rest_after("Placeholder:", field)) {
+        const std::string* value = find_field(row, field);
+        if (value != nullptr && !value->empty()) style.placeholder = *value;
+    } else if (rest_after("Opacity:", field)) {
+        if (row.fields != nullptr) {
+            const std::string* value = find_field(row, field);
+            style.opacity = value != nullptr && is_set(*value) ? 1 : 0;
+        }
+    }
+}
+
+// Overrides from the store's per-path maps.
+void apply_path_overrides(RenderNode& node, const ExpandInputs& in) {
+    NodeStyle& style = node.style;
+    if (const auto* text = find_entry(in.texts, node.path)) node.text = *text;
+    if (node.kind == NodeKind::Markdown && in.theme.active != nullptr) {
+        style.code_background = in.theme.active->string_var("Secondary");
+    }
+    if (const auto* image = find_entry(in.images, node.path)) style.media_source = *image;
+    if (const auto* href = find_entry(in.hrefs, node.path)) style.href = *href;
+    if (const auto* data = find_entry(in.data, node.path)) style.data = *data;
+    if (const auto* height = find_entry(in.fixed_heights, node.path)) style.height = *height;
+}
+
+// Expands a list once per path down the tree; a list met again below its own
+// rows gets no rows there.
+template <typename Expand>
+void expand_once(const ExpandInputs& in, const std::string& bind, Expand expand) {
+    std::vector<std::string>* open = in.open_lists;
+    if (open != nullptr) {
+        for (const std::string& k : *open) {
+            if (k == bind) return;
+        }
+        open->push_back(bind);
+    }
+    expand();
+    if (open != nullptr) open->pop_back();
+}
+
+void expand_children(Layers::LObject* object, RenderNode& node, const ExpandInputs& in,
+                     const Words& active, const ThemeInfo* theme_row, const RowContext& row) {
+    node.children.reserve(object->children().size());
+    for (const auto& child : object->children()) {
+        auto* style = dynamic_cast<Layers::LStyle*>(child.get());
+        if (style == nullptr) continue;
+        std::string child_path = node.path + "/" + style->name();
+        if (in.hidden.count(child_path) != 0) continue;
+        RenderNode expanded = expand_node(style, child_path, in, active, theme_row, row);
+        if (expanded.style.visible) node.children.push_back(std::move(expanded));
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> split_words(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find(';', start);
+        if (end == std::string::npos) end = text.size();
+        std::size_t first = start;
+        std::size_t last = end;
+        while (first < last && is_classic_space(text[first])) ++first;
+        while (last > first && is_classic_space(text[last - 1])) --last;
+        if (last > first) words.emplace_back(text, first, last - first);
+        start = end + 1;
+    }
+    return words;
+}
+
+int node_kind(Layers::LObject* object) {
+    static const std::array<std::pair<std::string_view, NodeKind>, 14> kTypes{{
+        {"Box", NodeKind::Box},
+        {"Text", NodeKind::Text},
+        {"Button", NodeKind::Button},
+        {"Icon", NodeKind::Icon},
+        {"Editor", NodeKind::Editor},
+        {"Image", NodeKind::Image},
+        {"Video", NodeKind::Video},
+        {"Markdown", NodeKind::Markdown},
+        {"QR", NodeKind::QR},
+        {"Check Box", NodeKind::CheckBox},
+        {"Link", NodeKind::Link},
+        {"Host", NodeKind::Host},
+        {"Scanner", NodeKind::Scanner},
+        {"Combo Box", NodeKind::ComboBox},
+    }};
+    // Base chains are acyclic (loading refuses a base that would close one);
+    // the hop limit only keeps a damaged tree from hanging the render.
+    constexpr int kMaxHops = 4096;
+    Layers::LObject* current = object;
+    for (int hops = 0; current != nullptr && hops < kMaxHops; ++hops) {
+        for (const auto& [name, kind] : kTypes) {
+            if (current->name() == name) return static_cast<int>(kind);
+        }
+        auto* style = dynamic_cast<Layers::LStyle*>(current);
+        current = style != nullptr ? style->base() : nullptr;
+    }
+    return static_cast<int>(NodeKind::Box);
+}
+
+void propagate_text_color(RenderNode& node, const std::string& color) {
+    if (node.kind == NodeKind::Text || node.kind == NodeKind::Icon) node.style.text_color = color;
+    for (RenderNode& child : node.children) propagate_text_color(child, color);
+}
+
+RenderNode expand_node(Layers::LObject* object, const std::string& path, const ExpandInputs& in,
+                       Words active, const ThemeInfo* theme_row, const RowContext& row) {
+    if (const auto* states = find_entry(in.node_states, path)) {
+        active.insert(active.end(), states->begin(), states->end());
+    }
+    RenderNode node;
+    node.name = object->name();
+    node.path = path;
+    node.kind = static_cast<NodeKind>(node_kind(object));
+
+    auto* style = dynamic_cast<Layers::LStyle*>(object);
+    node.style = resolve_node_props(style, active);
+    const std::vector<std::string> bind_words = split_words(node.style.bind);
+    if (row.fields != nullptr && add_row_state_words(bind_words, row, active)) {
+        node.style = resolve_node_props(style, active);
+    }
+    apply_mobile_scaling(node.style, style, active, node.kind == NodeKind::Icon, in.icon_scale,
+                         in.font_scale, in.spacing_scale);
+    node.text = node.style.text;
+    apply_path_overrides(node, in);
+
+    const std::string& bind = node.style.bind;
+    if (bind == kThemeList) {
+        expand_once(in, bind, [&] { expand_theme_list(object, path, node, in, active); });
+        return node;
+    }
+    if (bind.starts_with(kListPrefix)) {
+        const std::string key = bind.substr(kListPrefix.size());
+        expand_once(in, bind, [&] { expand_list(object, path, node, in, active, key); });
+        return node;
+    }
+    for (const std::string& word : bind_words) {
+        apply_binding_word(word, node, in.theme, theme_row, row);
+    }
+    record_row_target(node, row, in.row_targets);
+    expand_children(object, node, in, active, theme_row, row);
+    return node;
+}
+
+ExpandInputs expand_inputs(OApp& app, std::vector<std::string>* open_lists) {
+    return ExpandInputs{app.texts,
+                        app.images,
+                        app.hrefs,
+                        app.data,
+                        app.fixed_heights,
+                        app.node_states,
+                        app.hidden,
+                        app.theme_rows,
+                        ThemeContext{&app.themes, find_entry(app.themes, app.theme_name)},
+                        app.rows,
+                        app.row_targets,
+                        app.mobile_icon_scale,
+                        app.mobile_font_scale,
+                        app.mobile_spacing_scale,
+                        open_lists};
+}
+
+RenderNode render_root(OApp& app) {
+    Layers::LObject* root = Layers::find(Layers::registry(), app.root_name);
+    if (root == nullptr) return RenderNode();
+
+    Words active(app.condition_tags.begin(), app.condition_tags.end());
+    app.theme_rows.clear();
+    app.row_targets.clear();
+    std::vector<std::string> open_lists;
+    const ExpandInputs inputs = expand_inputs(app, &open_lists);
+    RenderNode tree = expand_node(root, app.root_name, inputs, std::move(active), nullptr, {});
+
+    app.check_boxes.clear();
+    tree.collect_check_boxes(app.check_boxes);
+    app.uses_viewport_height = false;
+    tree.apply_viewport_heights(app.viewport_height, app.fixed_heights, app.uses_viewport_height);
+    tree.apply_combo_state(app.options, app.selection);
+    return tree;
+}
+
+}  // namespace Ostrel
