@@ -1,5 +1,9 @@
 #include "ext/ostrel/engine/style_resolution.h"
 
+#include <array>
+#include <string_view>
+#include <unordered_map>
+
 #include "ext/ostrel/engine/style_fields.h"
 
 namespace Ostrel {
@@ -81,10 +85,10 @@ std::string join_list(const std::vector<std::string>& items) {
     return joined;
 }
 
-void resolve_fill(Layers::LStyle* style, const std::string& name, const Words& words,
-                  std::string& colour, bool& gradient) {
-    if (style == nullptr) return;
-    Layers::LAttribute* attribute = style->attribute(name);
+namespace {
+
+void resolve_fill_attribute(Layers::LAttribute* attribute, const Words& words, std::string& colour,
+                            bool& gradient) {
     if (attribute == nullptr) return;
     if (const auto* stops = resolve_list_value(attribute, words, nullptr)) {
         colour = join_list(*stops);
@@ -95,32 +99,95 @@ void resolve_fill(Layers::LStyle* style, const std::string& name, const Words& w
     }
 }
 
+// Every attribute name a node style reads, each with its own slot number.
+// Slots follow the field tables in order: numbers, numbers-if-present, the
+// three quads, strings, flags, then the two fills.
+constexpr std::size_t kQuadSlots = style_fields::kQuads.size() * 4;
+constexpr std::size_t kNumberSlot = 0;
+constexpr std::size_t kIfPresentSlot = kNumberSlot + style_fields::kNumbers.size();
+constexpr std::size_t kQuadSlot = kIfPresentSlot + style_fields::kNumbersIfPresent.size();
+constexpr std::size_t kStringSlot = kQuadSlot + kQuadSlots;
+constexpr std::size_t kFlagSlot = kStringSlot + style_fields::kStrings.size();
+constexpr std::size_t kFillSlot = kFlagSlot + style_fields::kFlags.size();
+constexpr std::size_t kBorderFillSlot = kFillSlot + 1;
+constexpr std::size_t kSlotCount = kBorderFillSlot + 1;
+
+using Slots = std::array<Layers::LAttribute*, kSlotCount>;
+
+const std::unordered_map<std::string_view, std::size_t>& slot_numbers() {
+    static const std::unordered_map<std::string_view, std::size_t> numbers = [] {
+        using namespace style_fields;
+        std::unordered_map<std::string_view, std::size_t> made;
+        for (std::size_t i = 0; i < kNumbers.size(); ++i)
+            made[kNumbers[i].attribute] = kNumberSlot + i;
+        for (std::size_t i = 0; i < kNumbersIfPresent.size(); ++i) {
+            made[kNumbersIfPresent[i].attribute] = kIfPresentSlot + i;
+        }
+        for (std::size_t q = 0; q < kQuads.size(); ++q) {
+            for (std::size_t i = 0; i < 4; ++i)
+                made[kQuads[q].attributes[i]] = kQuadSlot + q * 4 + i;
+        }
+        for (std::size_t i = 0; i < kStrings.size(); ++i)
+            made[kStrings[i].attribute] = kStringSlot + i;
+        for (std::size_t i = 0; i < kFlags.size(); ++i) made[kFlags[i].attribute] = kFlagSlot + i;
+        made["Fill"] = kFillSlot;
+        made["Border.Fill"] = kBorderFillSlot;
+        return made;
+    }();
+    return numbers;
+}
+
+// One pass over the style's own attributes instead of one lookup per field: a
+// style names a handful of the fifty-odd attributes a node reads. A later
+// attribute of the same name takes the slot, as in a lookup by name.
+Slots collect_slots(const Layers::LStyle& style) {
+    Slots slots{};
+    const auto& numbers = slot_numbers();
+    for (const auto& child : style.children()) {
+        auto* attribute = dynamic_cast<Layers::LAttribute*>(child.get());
+        if (attribute == nullptr) continue;
+        const auto found = numbers.find(attribute->name());
+        if (found != numbers.end()) slots[found->second] = attribute;
+    }
+    return slots;
+}
+
+}  // namespace
+
+void resolve_fill(Layers::LStyle* style, const std::string& name, const Words& words,
+                  std::string& colour, bool& gradient) {
+    if (style == nullptr) return;
+    resolve_fill_attribute(style->attribute(name), words, colour, gradient);
+}
+
 NodeStyle resolve_node_props(Layers::LStyle* style, const Words& words) {
     using namespace style_fields;
     NodeStyle out;
     if (style == nullptr) return out;
-    auto attribute = [&](const char* name) { return style->attribute(name); };
+    const Slots slots = collect_slots(*style);
 
-    resolve_fill(style, "Fill", words, out.fill, out.fill_gradient);
-    resolve_fill(style, "Border.Fill", words, out.border_fill, out.border_gradient);
-    for (const auto& f : kNumbers) out.*f.member = number_or_zero(attribute(f.attribute), words);
-    for (const auto& f : kNumbersIfPresent) {
-        if (Layers::LAttribute* present = attribute(f.attribute)) {
-            out.*f.member = number_or_zero(present, words);
+    resolve_fill_attribute(slots[kFillSlot], words, out.fill, out.fill_gradient);
+    resolve_fill_attribute(slots[kBorderFillSlot], words, out.border_fill, out.border_gradient);
+    for (std::size_t i = 0; i < kNumbers.size(); ++i) {
+        out.*kNumbers[i].member = number_or_zero(slots[kNumberSlot + i], words);
+    }
+    for (std::size_t i = 0; i < kNumbersIfPresent.size(); ++i) {
+        if (Layers::LAttribute* present = slots[kIfPresentSlot + i]) {
+            out.*kNumbersIfPresent[i].member = number_or_zero(present, words);
         }
     }
-    for (const auto& q : kQuads) {
-        for (std::size_t i = 0; i < q.attributes.size(); ++i) {
-            (out.*q.member)[i] = number_or_zero(attribute(q.attributes[i]), words);
+    for (std::size_t q = 0; q < kQuads.size(); ++q) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            (out.*kQuads[q].member)[i] = number_or_zero(slots[kQuadSlot + q * 4 + i], words);
         }
     }
-    for (const auto& f : kStrings) {
-        const std::string* text = resolve_string_value(attribute(f.attribute), words, nullptr);
-        if (text != nullptr) out.*f.member = *text;
+    for (std::size_t i = 0; i < kStrings.size(); ++i) {
+        const std::string* text = resolve_string_value(slots[kStringSlot + i], words, nullptr);
+        if (text != nullptr) out.*kStrings[i].member = *text;
     }
-    for (const auto& f : kFlags) {
-        const double* number = resolve_number_value(attribute(f.attribute), words, nullptr);
-        if (number != nullptr) out.*f.member = *number != 0;
+    for (std::size_t i = 0; i < kFlags.size(); ++i) {
+        const double* number = resolve_number_value(slots[kFlagSlot + i], words, nullptr);
+        if (number != nullptr) out.*kFlags[i].member = *number != 0;
     }
     out.media_source = out.source;
     return out;
