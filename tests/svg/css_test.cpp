@@ -143,6 +143,25 @@ TEST(Css, MalformedSheets) {
         // Removing a block can join the text around it into a new header,
         // which is removed in turn.
         {"@@keyframes a {}keyframes b { .r { transform: scale(2) } }", "<g class='r'/>", {}},
+        // Joins chain: each removal forms the next header from the "@" before it.
+        {"@@@keyframes a{}keyframes b{}keyframes c{} .r { transform: scale(2) }",
+         "<g class='r'/>",
+         {"2 Matrix t=[0,1] v=[2 0 0 2 0 0;2 0 0 2 0 0] 1000 repeat static"}},
+        // Here the "@" kept starts no header, so the rest stays as rules.
+        {"@x@keyframes a{}keyframes b{} .r { transform: scale(2) }",
+         "<g class='r'/>",
+         {"2 Matrix t=[0,1] v=[2 0 0 2 0 0;2 0 0 2 0 0] 1000 repeat static"}},
+        // A keyframes block nested in another gives both sets its keyframes.
+        {"@keyframes outer { @keyframes inner { to { opacity: 0 } from { opacity: 1 } } } "
+         ".r { animation: outer 1s } .s { animation: inner 2s }",
+         "<g class='r'/><g class='s'/>",
+         {"2 Opacity t=[0,1] v=[1;0] 1000 once ease=[linear]",
+          "3 Opacity t=[0,1] v=[1;0] 2000 once ease=[linear]"}},
+        // Only the inner block is closed: the outer header has no set.
+        {"@keyframes outer { @keyframes inner { to { opacity: 0 } from { opacity: 1 } } "
+         ".r { animation: outer 1s } .s { animation: inner 2s }",
+         "<g class='r'/><g class='s'/>",
+         {"3 Opacity t=[0,1] v=[1;0] 2000 once ease=[linear]"}},
         // Offsets and values that read as NaN sort last and break nothing.
         {"@keyframes n { nan% { opacity: nan } 0% { opacity: 1 } 0% { opacity: nan } "
          "100% { opacity: 0 } } .r { animation: n 1s }",
@@ -190,6 +209,28 @@ TEST(Css, DeclarationsSelectorsAndEasings) {
         EXPECT_EQ(b.enabled ? svg_test::numbers({b.x1, b.y1, b.x2, b.y2}) : "linear", expected)
             << text;
     }
+}
+
+TEST(Css, LargeSheetsOfKeyframesBlocksParse) {
+    // Each of these used to cost a scan of the rest of the sheet per block.
+    const std::string rule = ".r { animation: k 1s infinite }";
+    const std::string expected = "2 Opacity t=[0,1] v=[0;1] 1000 repeat ease=[linear]";
+    std::string unclosed;
+    std::string nested;
+    std::string many;
+    for (int i = 0; i < 150000; ++i) {
+        unclosed += "@keyframes u{";
+        nested += "@keyframes n{";
+        many += "@keyframes m{to{opacity:1}}";
+    }
+    nested += std::string(150000, '}');
+    const std::string k = "@keyframes k { from { opacity: 0 } to { opacity: 1 } } ";
+    const std::vector<CssCase> cases = {
+        {k + rule + unclosed, "<g class='r'/>", {expected}},
+        {k + nested + rule, "<g class='r'/>", {expected}},
+        {many + k + rule, "<g class='r'/>", {expected}},
+    };
+    expect_collected(cases);
 }
 
 TEST(Css, StyleSheetsOfSeveralMegabytesParse) {

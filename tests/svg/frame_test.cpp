@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -211,11 +213,38 @@ TEST(Frames, SamplingKeyframes) {
         {&jump, 0.75, "25"},
         {&eased, 0.5, "0.802403"},
         {&jump, 1, "30 5"},
+        // Not a number (from a "nan" duration or an infinite time): the first keyframe.
+        {&a, std::nan(""), "0"},
+        {&jump, std::nan(""), "0 1"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(svg_test::numbers(c.anim->sample(c.p)), c.values) << c.p;
     }
     EXPECT_TRUE(Animation().sample(0.5).empty());
+}
+
+TEST(Frames, DurationsAndTimesThatAreNotNumbersShowTheFirstKeyframe) {
+    const std::string svg =
+        "<svg><rect x=\"0\"><animate attributeName=\"x\" values=\"3;9\" dur=\"DUR\" "
+        "repeatCount=\"indefinite\"/></rect></svg>";
+    struct Case {
+        std::string dur;
+        double t;
+        std::string frame;
+    };
+    const std::vector<Case> cases = {
+        {"nan", 500, "<svg><rect x=\"3\"></rect></svg>"},
+        {"1s", std::numeric_limits<double>::infinity(), "<svg><rect x=\"3\"></rect></svg>"},
+        {"1s", std::nan(""), "<svg><rect x=\"3\"></rect></svg>"},
+        {"inf", 500, "<svg><rect x=\"3\"></rect></svg>"},
+        {"1s", 500, "<svg><rect x=\"6\"></rect></svg>"},
+    };
+    for (const auto& c : cases) {
+        std::string text = svg;
+        text.replace(text.find("DUR"), 3, c.dur);
+        EXPECT_EQ(AnimatedSvg::frame_text(AnimatedSvg::parse(text), c.t), c.frame)
+            << c.dur << " " << c.t;
+    }
 }
 
 TEST(Frames, CubicBezierEasing) {

@@ -39,10 +39,19 @@ TEST(TransformList, ComposesFunctionsIntoOneMatrix) {
         {"scale \t(3)", "matrix(3,0,0,3,0,0)"},
         {"scale(2", "matrix(1,0,0,1,0,0)"},
         {"scale(2 translate(5)", "matrix(2,0,0,5,0,0)"},
+        {"scale(2 scale(3 scale(4) scale(5", "matrix(2,0,0,3,0,0)"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(format_matrix(parse_transform_list(c.input)), c.expected) << c.input;
     }
+}
+
+TEST(TransformList, OpenParenthesesWithoutCloseEndTheSearchQuickly) {
+    // Each "(" used to search the rest of the text again for its ")".
+    std::string text;
+    for (int i = 0; i < 400000; ++i) text += "scale(2 ";
+    EXPECT_EQ(format_matrix(parse_transform_list(text)), "matrix(1,0,0,1,0,0)");
+    EXPECT_EQ(format_matrix(parse_transform_list(text + ")")), "matrix(2,0,0,2,0,0)");
 }
 
 TEST(TransformList, RotationTurnsAboutItsCentre) {
@@ -69,6 +78,8 @@ TEST(NumberList, ReadsEveryNumberAsStrtodDoes) {
         {"   ", ""},
         {"inf -nan", "inf -nan"},
         {std::string("1\0 2", 4), "1"},
+        {std::string("1 \0 2", 5), "1"},
+        {std::string(" \0 2", 4), ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(svg_test::numbers(parse_number_list(c.input)), c.expected) << c.input;

@@ -42,23 +42,24 @@ Matrix2D translation(double x, double y) {
     return Matrix2D{1, 0, 0, 1, x, y};
 }
 
-KeyframeSets collect_keyframe_sets(const std::string& style) {
+KeyframeSets collect_keyframe_sets(const std::string& style, const BraceMatches& braces) {
     KeyframeSets sets;
+    const std::vector<CssBlock> blocks = all_css_blocks(style);
     KeyframesHeader header;
     size_t from = 0;
     while (find_keyframes_header(style, from, header)) {
         from = header.brace + 1;
-        const size_t close = matching_brace(style, header.brace);
+        const size_t close = braces.close_of(header.brace);
         if (close == std::string::npos) continue;
-        const std::string body = style.substr(header.brace + 1, close - header.brace - 1);
         std::vector<CssKeyframe> frames;
-        CssBlock block;
-        size_t pos = 0;
-        while (next_css_block(body, pos, block)) {
+        auto block =
+            std::lower_bound(blocks.begin(), blocks.end(), header.brace + 1,
+                             [](const CssBlock& b, size_t at) { return b.selector_begin < at; });
+        for (; block != blocks.end() && block->body_end < close; ++block) {
             const CssDeclarations decls = parse_css_declarations(
-                body.substr(block.body_begin, block.body_end - block.body_begin));
+                style.substr(block->body_begin, block->body_end - block->body_begin));
             const std::string selectors =
-                body.substr(block.selector_begin, block.selector_end - block.selector_begin);
+                style.substr(block->selector_begin, block->selector_end - block->selector_begin);
             for (double offset : parse_keyframe_selectors(selectors)) {
                 frames.push_back(CssKeyframe{offset, decls});
             }
@@ -71,20 +72,43 @@ KeyframeSets collect_keyframe_sets(const std::string& style) {
     return sets;
 }
 
-// Removes every keyframes block. After a removal only the last "@" before the
-// cut can begin a header that the joined text newly forms, so the search
-// resumes there instead of at the start.
-std::string remove_keyframe_blocks(std::string text) {
+// Removes every keyframes block, as searching again from the start after
+// each removal would, in one pass: the kept text grows in out while the rest
+// is read in place from text. A removal can join the text around it into a
+// new header only from the last "@" kept, since a header holds one "@" and
+// the text before the cut held none; that "@" is tried first.
+std::string remove_keyframe_blocks(const std::string& text, const BraceMatches& braces) {
+    std::string out;
+    std::vector<size_t> kept_ats;  // offsets of the "@"s in out, ascending
+    size_t p = 0;                  // text[p..] follows out
+    bool joined = false;
     KeyframesHeader header;
-    size_t from = 0;
-    while (find_keyframes_header(text, from, header)) {
-        const size_t close = matching_brace(text, header.brace);
+    for (;;) {
+        bool in_joined = false;
+        if (joined && !kept_ats.empty() &&
+            match_joined_keyframes_header(out, text, p, kept_ats.back(), header) &&
+            header.brace >= out.size()) {
+            in_joined = true;
+        } else if (!find_keyframes_header(text, p, header)) {
+            break;
+        }
+        const size_t brace = in_joined ? header.brace - out.size() + p : header.brace;
+        const size_t close = braces.close_of(brace);
         if (close == std::string::npos) break;
-        text.erase(header.begin, close + 1 - header.begin);
-        const size_t at = header.begin == 0 ? std::string::npos : text.rfind('@', header.begin - 1);
-        from = at == std::string::npos ? header.begin : at;
+        if (in_joined) {
+            out.resize(header.begin);
+            while (!kept_ats.empty() && kept_ats.back() >= out.size()) kept_ats.pop_back();
+        } else {
+            for (size_t i = p; i < header.begin; ++i) {
+                if (text[i] == '@') kept_ats.push_back(out.size() + (i - p));
+            }
+            out.append(text, p, header.begin - p);
+        }
+        p = close + 1;
+        joined = true;
     }
-    return text;
+    out.append(text, p, std::string::npos);
+    return out;
 }
 
 struct AnimationSettings {
@@ -252,8 +276,9 @@ void AnimatedSvg::collect_css_animations() {
     }
     if (trim_blanks(style).empty()) return;
 
-    const KeyframeSets sets = collect_keyframe_sets(style);
-    const std::string rules = remove_keyframe_blocks(style);
+    const BraceMatches braces(style);
+    const KeyframeSets sets = collect_keyframe_sets(style, braces);
+    const std::string rules = remove_keyframe_blocks(style, braces);
 
     std::vector<int> targets;
     CssBlock block;

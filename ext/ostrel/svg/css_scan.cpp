@@ -1,5 +1,7 @@
 #include "ext/ostrel/svg/css_scan.h"
 
+#include <algorithm>
+
 #include "ext/ostrel/svg/number_text.h"
 
 namespace Ostrel {
@@ -16,10 +18,31 @@ bool is_name_char(char c) {
     return is_name_start(c) || is_digit(c) || c == '-';
 }
 
-bool match_header_at(const std::string& s, size_t at, KeyframesHeader& out) {
+// A text made of head followed by tail[tail_from..], read in place.
+struct JoinedText {
+    const std::string& head;
+    const std::string& tail;
+    size_t tail_from;
+
+    size_t size() const { return head.size() + tail.size() - tail_from; }
+    char operator[](size_t i) const {
+        return i < head.size() ? head[i] : tail[tail_from + i - head.size()];
+    }
+};
+
+template <class Text>
+bool has_word_at(const Text& s, size_t i, const char* word) {
+    for (; *word != '\0'; ++word, ++i) {
+        if (i >= s.size() || s[i] != *word) return false;
+    }
+    return true;
+}
+
+template <class Text>
+bool match_header_at(const Text& s, size_t at, KeyframesHeader& out) {
     size_t i = at + 1;
-    if (s.compare(i, 8, "-webkit-") == 0) i += 8;
-    if (s.compare(i, 9, "keyframes") != 0) return false;
+    if (has_word_at(s, i, "-webkit-")) i += 8;
+    if (!has_word_at(s, i, "keyframes")) return false;
     i += 9;
     const size_t blanks = i;
     while (i < s.size() && is_classic_space(s[i])) ++i;
@@ -46,16 +69,31 @@ bool find_keyframes_header(const std::string& s, size_t from, KeyframesHeader& o
     return false;
 }
 
-size_t matching_brace(const std::string& s, size_t open) {
-    long depth = 0;
-    for (size_t i = open; i < s.size(); ++i) {
+bool match_joined_keyframes_header(const std::string& head, const std::string& tail,
+                                   size_t tail_from, size_t at, KeyframesHeader& out) {
+    return match_header_at(JoinedText{head, tail, tail_from}, at, out);
+}
+
+// Counting braces forward from a "{" reaches zero at the "}" that closes the
+// innermost "{" still open, so one stack pass finds every match.
+BraceMatches::BraceMatches(const std::string& s) {
+    std::vector<size_t> open;
+    for (size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '{') {
-            ++depth;
-        } else if (s[i] == '}') {
-            if (--depth == 0) return i;
+            open.push_back(opens_.size());
+            opens_.push_back(i);
+            closes_.push_back(std::string::npos);
+        } else if (s[i] == '}' && !open.empty()) {
+            closes_[open.back()] = i;
+            open.pop_back();
         }
     }
-    return std::string::npos;
+}
+
+size_t BraceMatches::close_of(size_t open) const {
+    const auto it = std::lower_bound(opens_.begin(), opens_.end(), open);
+    if (it == opens_.end() || *it != open) return std::string::npos;
+    return closes_[static_cast<size_t>(it - opens_.begin())];
 }
 
 // Every start inside one run of non-brace characters ends that run at the
@@ -85,6 +123,14 @@ bool next_css_block(const std::string& s, size_t& pos, CssBlock& out) {
         return true;
     }
     return false;
+}
+
+std::vector<CssBlock> all_css_blocks(const std::string& s) {
+    std::vector<CssBlock> blocks;
+    CssBlock block;
+    size_t pos = 0;
+    while (next_css_block(s, pos, block)) blocks.push_back(block);
+    return blocks;
 }
 
 bool is_css_time_token(const std::string& token) {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace Ostrel {
 
@@ -20,8 +21,23 @@ struct KeyframesHeader {
 // The first header that starts at or after from.
 bool find_keyframes_header(const std::string& s, size_t from, KeyframesHeader& out);
 
-// The "}" that balances the "{" at open, counting every brace; npos when none.
-size_t matching_brace(const std::string& s, size_t open);
+// Whether a header starts at the "@" at offset at of head + tail[tail_from..],
+// a text that a removal joined; offsets in out are into that joined text.
+bool match_joined_keyframes_header(const std::string& head, const std::string& tail,
+                                   size_t tail_from, size_t at, KeyframesHeader& out);
+
+// The "}" that balances each "{" of a text, counting every brace. Found in
+// one pass, so that nested or unclosed blocks cost no rescans.
+class BraceMatches {
+public:
+    explicit BraceMatches(const std::string& s);
+    // The "}" that balances the "{" at open; npos when none does.
+    size_t close_of(size_t open) const;
+
+private:
+    std::vector<size_t> opens_;   // ascending
+    std::vector<size_t> closes_;  // closes_[i] balances opens_[i]
+};
 
 // "selector{declarations}" with no brace in either part.
 struct CssBlock {
@@ -31,6 +47,10 @@ struct CssBlock {
 
 // The next block at or after pos; pos moves past it.
 bool next_css_block(const std::string& s, size_t& pos, CssBlock& out);
+
+// Every block of s in order. A block holds no brace and a body lies between
+// braces, so the blocks inside a body are exactly these blocks within it.
+std::vector<CssBlock> all_css_blocks(const std::string& s);
 
 // A whole token of digits with an optional fraction, then "ms" or "s".
 bool is_css_time_token(const std::string& token);

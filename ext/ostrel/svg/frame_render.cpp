@@ -22,7 +22,9 @@ double Animation::progress_at(double t_ms) const {
 std::vector<double> Animation::sample(double p) const {
     const size_t n = std::min(key_times.size(), key_values.size());
     if (n == 0) return {};
-    if (n == 1 || p <= key_times[0]) return key_values[0];
+    // A progress that is not a number (a "nan" duration, an infinite time)
+    // shows the first keyframe instead of writing "nan" into the frame.
+    if (n == 1 || std::isnan(p) || p <= key_times[0]) return key_values[0];
     if (p >= key_times[n - 1]) return key_values[n - 1];
     size_t i = 0;
     while (i + 2 < n && p > key_times[i + 1]) ++i;

@@ -37,16 +37,21 @@ const char* const kFunctionNames[] = {"matrix", "translate", "scale", "rotate"};
 
 // Matches name\s*\(([^)]*)\) at pos, as the leftmost search of the pattern
 // "(matrix|translate|scale|rotate)\s*\(([^)]*)\)" would; no name is a prefix
-// of another, so at most one can match at a position.
+// of another, so at most one can match at a position. next_close caches the
+// first ")" at or after the last search; positions only grow, so a text full
+// of "(" without ")" is not searched to its end again for every one.
 bool match_function_at(const std::string& text, size_t pos, int& which, size_t& args_begin,
-                       size_t& args_end) {
+                       size_t& args_end, size_t& next_close) {
     for (int k = 0; k < 4; ++k) {
         const size_t len = std::strlen(kFunctionNames[k]);
         if (text.compare(pos, len, kFunctionNames[k]) != 0) continue;
         size_t i = pos + len;
         while (i < text.size() && is_classic_space(text[i])) ++i;
         if (i >= text.size() || text[i] != '(') return false;
-        const size_t close = text.find(')', i + 1);
+        if (next_close != std::string::npos && next_close < i + 1) {
+            next_close = text.find(')', i + 1);
+        }
+        const size_t close = next_close;
         if (close == std::string::npos) return false;
         which = k;
         args_begin = i + 1;
@@ -84,11 +89,12 @@ Matrix2D function_matrix(int which, const std::vector<double>& n) {
 Matrix2D parse_transform_list(const std::string& text) {
     Matrix2D m;
     size_t pos = 0;
+    size_t next_close = text.find(')');
     while (pos < text.size()) {
         int which = 0;
         size_t args_begin = 0;
         size_t args_end = 0;
-        if (!match_function_at(text, pos, which, args_begin, args_end)) {
+        if (!match_function_at(text, pos, which, args_begin, args_end, next_close)) {
             ++pos;
             continue;
         }

@@ -37,8 +37,9 @@ std::vector<double> parse_number_list(const std::string& s) {
         }
         // strtod skips leading white space, so every start inside a blank run
         // fails the same way: step over the run and the character after it.
+        // A zero byte after the run ends the text: it is not stepped over.
         while (p < limit && is_classic_space(*p)) ++p;
-        if (p < limit) ++p;
+        if (p < limit && *p != '\0') ++p;
     }
     return out;
 }
