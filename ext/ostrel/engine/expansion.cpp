@@ -38,24 +38,31 @@ const typename Map::mapped_type* find_entry(const Map& map, const std::string& p
     return found == map.end() ? nullptr : &found->second;
 }
 
-// Appends the words of the row's "State:<word>:<field>" bindings whose field
-// is set; true when one was appended.
-bool add_row_state_words(const std::vector<std::string>& bind_words, const RowContext& row,
-                         Words& active) {
+// Calls `use` with the word of each of the row's "State:<word>:<field>"
+// bindings whose field is set.
+template <typename Use>
+void for_row_state_words(const std::vector<std::string>& bind_words, const RowContext& row,
+                         Use use) {
     constexpr std::string_view kState = "State:";
-    bool added = false;
     for (const std::string& word : bind_words) {
         if (!word.starts_with(kState)) continue;
         const std::string rest = word.substr(kState.size());
         const auto colon = rest.find(':');
         if (colon == std::string::npos) continue;
         const std::string* value = find_field(row, rest.substr(colon + 1));
-        if (value != nullptr && is_set(*value)) {
-            active.push_back(rest.substr(0, colon));
-            added = true;
-        }
+        if (value != nullptr && is_set(*value)) use(rest.substr(0, colon));
     }
-    return added;
+}
+
+bool has_row_state_words(const std::vector<std::string>& bind_words, const RowContext& row) {
+    bool found = false;
+    for_row_state_words(bind_words, row, [&](const std::string&) { found = true; });
+    return found;
+}
+
+void add_row_state_words(const std::vector<std::string>& bind_words, const RowContext& row,
+                         Words& active) {
+    for_row_state_words(bind_words, row, [&](const std::string& word) { active.push_back(word); });
 }
 
 // The row field of a number binding read as a number that passes `accept`.
@@ -224,9 +231,20 @@ void propagate_text_color(RenderNode& node, const std::string& color) {
 }
 
 RenderNode expand_node(Layers::LObject* object, const std::string& path, const ExpandInputs& in,
-                       Words active, const ThemeInfo* theme_row, const RowContext& row) {
+                       const Words& inherited, const ThemeInfo* theme_row, const RowContext& row) {
+    // Most nodes add no words of their own: they read their parent's list and
+    // copy it only when they extend it.
+    Words own;
+    const Words* words = &inherited;
+    const auto extended = [&]() -> Words& {
+        if (words != &own) {
+            own = inherited;
+            words = &own;
+        }
+        return own;
+    };
     if (const auto* states = find_entry(in.node_states, path)) {
-        active.insert(active.end(), states->begin(), states->end());
+        extended().insert(own.end(), states->begin(), states->end());
     }
     RenderNode node;
     node.name = object->name();
@@ -234,11 +252,13 @@ RenderNode expand_node(Layers::LObject* object, const std::string& path, const E
     node.kind = static_cast<NodeKind>(node_kind(object));
 
     auto* style = dynamic_cast<Layers::LStyle*>(object);
-    node.style = resolve_node_props(style, active);
+    node.style = resolve_node_props(style, *words);
     const std::vector<std::string> bind_words = split_words(node.style.bind);
-    if (row.fields != nullptr && add_row_state_words(bind_words, row, active)) {
-        node.style = resolve_node_props(style, active);
+    if (row.fields != nullptr && has_row_state_words(bind_words, row)) {
+        add_row_state_words(bind_words, row, extended());
+        node.style = resolve_node_props(style, *words);
     }
+    const Words& active = *words;
     apply_mobile_scaling(node.style, style, active, node.kind == NodeKind::Icon, in.icon_scale,
                          in.font_scale, in.spacing_scale);
     node.text = node.style.text;
@@ -289,7 +309,7 @@ RenderNode render_root(OApp& app) {
     app.row_targets.clear();
     std::vector<std::string> open_lists;
     const ExpandInputs inputs = expand_inputs(app, &open_lists);
-    RenderNode tree = expand_node(root, app.root_name, inputs, std::move(active), nullptr, {});
+    RenderNode tree = expand_node(root, app.root_name, inputs, active, nullptr, {});
 
     app.check_boxes.clear();
     tree.collect_check_boxes(app.check_boxes);

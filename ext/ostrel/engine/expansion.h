@@ -64,10 +64,10 @@ ExpandInputs expand_inputs(OApp& app, std::vector<std::string>* open_lists);
 // theme rows, row targets, check boxes and viewport-height flag.
 RenderNode render_root(OApp& app);
 
-// The node for the object and its subtree; `active` are the words in force
+// The node for the object and its subtree; `inherited` are the words in force
 // above it.
 RenderNode expand_node(Layers::LObject* object, const std::string& path, const ExpandInputs& inputs,
-                       Words active, const ThemeInfo* theme_row, const RowContext& row);
+                       const Words& inherited, const ThemeInfo* theme_row, const RowContext& row);
 
 // The NodeKind of the first type name met along the object's base chain.
 int node_kind(Layers::LObject* object);

@@ -8,8 +8,8 @@
 
 #include "ext/ostrel/engine/render_diff.h"
 
-#include <map>
-#include <set>
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -61,24 +61,39 @@ void diff_nodes(const RenderNode& old_node, const RenderNode& new_node, std::vec
 
 void diff_children(const RenderNode& old_node, const RenderNode& new_node,
                    std::vector<Patch>& out) {
-    // The names point into the two trees, which outlive this call.
-    std::map<std::string_view, const RenderNode*> old_by_name;
-    for (const RenderNode& child : old_node.children) old_by_name[child.name] = &child;
-    std::set<std::string_view> new_names;
-    for (const RenderNode& child : new_node.children) new_names.insert(child.name);
+    // Sorted vectors stand in for the ordered map and set: one allocation per
+    // child list instead of one per child. The names point into the two
+    // trees, which outlive this call.
+    using Named = std::pair<std::string_view, const RenderNode*>;
+    std::vector<Named> old_by_name;
+    old_by_name.reserve(old_node.children.size());
+    for (const RenderNode& child : old_node.children) old_by_name.emplace_back(child.name, &child);
+    // Stable, so of equal names the later old child comes last and wins.
+    std::stable_sort(old_by_name.begin(), old_by_name.end(),
+                     [](const Named& a, const Named& b) { return a.first < b.first; });
+    const auto find_old = [&](std::string_view name) -> const RenderNode* {
+        auto past =
+            std::upper_bound(old_by_name.begin(), old_by_name.end(), name,
+                             [](std::string_view n, const Named& e) { return n < e.first; });
+        if (past == old_by_name.begin() || std::prev(past)->first != name) return nullptr;
+        return std::prev(past)->second;
+    };
+    std::vector<std::string_view> new_names;
+    new_names.reserve(new_node.children.size());
+    for (const RenderNode& child : new_node.children) new_names.push_back(child.name);
+    std::sort(new_names.begin(), new_names.end());
 
     for (const RenderNode& child : old_node.children) {
-        if (new_names.count(child.name) == 0) {
+        if (!std::binary_search(new_names.begin(), new_names.end(), std::string_view(child.name))) {
             out.push_back(make_patch(PatchKind::Remove, child.path, "", 0, RenderNode()));
         }
     }
     int index = 0;
     for (const RenderNode& child : new_node.children) {
-        const auto found = old_by_name.find(child.name);
-        if (found == old_by_name.end()) {
-            out.push_back(make_patch(PatchKind::Mount, child.path, new_node.path, index, child));
+        if (const RenderNode* old_child = find_old(child.name)) {
+            diff_nodes(*old_child, child, out);
         } else {
-            diff_nodes(*found->second, child, out);
+            out.push_back(make_patch(PatchKind::Mount, child.path, new_node.path, index, child));
         }
         ++index;
     }

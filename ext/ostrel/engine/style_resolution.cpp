@@ -138,15 +138,12 @@ const std::unordered_map<std::string_view, std::size_t>& slot_numbers() {
 }
 
 // One pass over the style's own attributes instead of one lookup per field: a
-// style names a handful of the fifty-odd attributes a node reads. A later
-// attribute of the same name takes the slot, as in a lookup by name.
+// style names a handful of the fifty-odd attributes a node reads.
 Slots collect_slots(const Layers::LStyle& style) {
     Slots slots{};
     const auto& numbers = slot_numbers();
-    for (const auto& child : style.children()) {
-        auto* attribute = dynamic_cast<Layers::LAttribute*>(child.get());
-        if (attribute == nullptr) continue;
-        const auto found = numbers.find(attribute->name());
+    for (const auto& [name, attribute] : style.attributes()) {
+        const auto found = numbers.find(name);
         if (found != numbers.end()) slots[found->second] = attribute;
     }
     return slots;

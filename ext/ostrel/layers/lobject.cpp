@@ -7,47 +7,19 @@
 
 namespace Layers {
 
-struct LObject::Impl {
-    std::string name;
-    std::vector<std::unique_ptr<LObject>> children;
-    std::uint64_t revision = 0;
-    LObject* parent = nullptr;
-};
-
-LObject::LObject() : d_(std::make_unique<Impl>()) {}
+LObject::LObject() = default;
 
 LObject::~LObject() {
     // Children go first to last; a dying attribute may still read its
     // later siblings, so they must stay in place until their turn.
-    for (auto& child : d_->children) child.reset();
-}
-
-const std::string& LObject::name() const {
-    return d_->name;
-}
-void LObject::set_name(const std::string& name) {
-    d_->name = name;
-}
-
-std::vector<std::unique_ptr<LObject>>& LObject::children() {
-    return d_->children;
-}
-const std::vector<std::unique_ptr<LObject>>& LObject::children() const {
-    return d_->children;
-}
-
-std::uint64_t LObject::revision() const {
-    return d_->revision;
-}
-LObject* LObject::parent() const {
-    return d_->parent;
+    for (auto& child : children_) child.reset();
 }
 
 void LObject::add_child(std::unique_ptr<LObject> child) {
     if (!child) return;
-    child->d_->parent = this;
-    d_->children.push_back(std::move(child));
-    ++d_->revision;
+    child->parent_ = this;
+    children_.push_back(std::move(child));
+    ++revision_;
 }
 
 std::string LObject::full_path(const LObject& object) {

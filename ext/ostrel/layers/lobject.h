@@ -19,16 +19,17 @@ public:
     LObject(const LObject&) = delete;
     LObject& operator=(const LObject&) = delete;
 
-    const std::string& name() const;
-    void set_name(const std::string& name);
+    // The accessors are inline: every render reads them for every node.
+    const std::string& name() const { return name_; }
+    void set_name(const std::string& name) { name_ = name; }
 
     // Writable: base application reorders child styles in place.
-    std::vector<std::unique_ptr<LObject>>& children();
-    const std::vector<std::unique_ptr<LObject>>& children() const;
+    std::vector<std::unique_ptr<LObject>>& children() { return children_; }
+    const std::vector<std::unique_ptr<LObject>>& children() const { return children_; }
 
     // Incremented by add_child only; caches compare against it.
-    std::uint64_t revision() const;
-    LObject* parent() const;
+    std::uint64_t revision() const { return revision_; }
+    LObject* parent() const { return parent_; }
 
     void add_child(std::unique_ptr<LObject> child);
 
@@ -40,8 +41,10 @@ public:
     static LStyle* find_path(LStyle* from, std::deque<std::string> segments);
 
 private:
-    struct Impl;
-    std::unique_ptr<Impl> d_;
+    std::string name_;
+    std::vector<std::unique_ptr<LObject>> children_;
+    std::uint64_t revision_ = 0;
+    LObject* parent_ = nullptr;
 };
 
 }  // namespace Layers

@@ -22,6 +22,12 @@ struct LStyle::Impl {
     bool resolving = false;  // guards base resolution against cycles
 
     LAttribute* find_attribute(const LObject& style, std::string_view name) {
+        const auto& cache = attributes(style);
+        auto it = cache.find(name);
+        return it == cache.end() ? nullptr : it->second;
+    }
+
+    const std::map<std::string, LAttribute*, std::less<>>& attributes(const LObject& style) {
         if (cache_revision != style.revision()) {
             attribute_cache.clear();
             for (auto& child : style.children()) {
@@ -31,8 +37,7 @@ struct LStyle::Impl {
             }
             cache_revision = style.revision();
         }
-        auto it = attribute_cache.find(name);
-        return it == attribute_cache.end() ? nullptr : it->second;
+        return attribute_cache;
     }
 };
 
@@ -59,6 +64,10 @@ LAttribute* LStyle::attribute(const std::string& name) const {
 
 LAttribute* LStyle::attribute(const char* name) const {
     return name ? s_->find_attribute(*this, name) : nullptr;
+}
+
+const std::map<std::string, LAttribute*, std::less<>>& LStyle::attributes() const {
+    return s_->attributes(*this);
 }
 
 LStyle* LStyle::base() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,9 @@ public:
     // names), through a cache refreshed when `revision` changes; or null.
     LAttribute* attribute(const std::string& name) const;
     LAttribute* attribute(const char* name) const;
+    // Every direct child attribute by name (the later of equal names), from
+    // the same cache; valid until the style's children change.
+    const std::map<std::string, LAttribute*, std::less<>>& attributes() const;
 
     LStyle* base() const;
     void set_base(LStyle* base);
