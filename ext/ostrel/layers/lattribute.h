@@ -78,8 +78,24 @@ private:
     void add_dependent(LAttribute* dependent);
     void remove_dependent(LAttribute* dependent);
 
-    struct Impl;
-    std::unique_ptr<Impl> a_;
+    struct VariantEntry {
+        LAttribute* variant;
+        std::vector<std::string> words;
+    };
+    struct Stamp {
+        const LObject* object;
+        std::uint64_t revision;
+    };
+    // Held in place rather than behind a pointer: every render reads the
+    // value and variants of every attribute a node names.
+    struct Fields {
+        std::vector<LAttribute*> dependents;
+        std::unique_ptr<AttributeLink> link;
+        LValue value;
+        std::vector<VariantEntry> variants;
+        std::vector<Stamp> variant_stamps;
+    };
+    mutable Fields a_;  // the variant index is rebuilt by const lookups
 };
 
 // The text without its first occurrence of "L:".
