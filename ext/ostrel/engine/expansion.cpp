@@ -171,7 +171,7 @@ void expand_children(Layers::LObject* object, RenderNode& node, const ExpandInpu
         if (style == nullptr) continue;
         std::string child_path = node.path + "/" + style->name();
         if (in.hidden.count(child_path) != 0) continue;
-        RenderNode expanded = expand_node(style, child_path, in, active, theme_row, row);
+        RenderNode expanded = expand_node(style, std::move(child_path), in, active, theme_row, row);
         if (expanded.style.visible) node.children.push_back(std::move(expanded));
     }
 }
@@ -230,7 +230,7 @@ void propagate_text_color(RenderNode& node, const std::string& color) {
     for (RenderNode& child : node.children) propagate_text_color(child, color);
 }
 
-RenderNode expand_node(Layers::LObject* object, const std::string& path, const ExpandInputs& in,
+RenderNode expand_node(Layers::LObject* object, std::string path, const ExpandInputs& in,
                        const Words& inherited, const ThemeInfo* theme_row, const RowContext& row) {
     // Most nodes add no words of their own: they read their parent's list and
     // copy it only when they extend it.
@@ -248,7 +248,7 @@ RenderNode expand_node(Layers::LObject* object, const std::string& path, const E
     }
     RenderNode node;
     node.name = object->name();
-    node.path = path;
+    node.path = std::move(path);
     node.kind = static_cast<NodeKind>(node_kind(object));
 
     auto* style = dynamic_cast<Layers::LStyle*>(object);
@@ -266,12 +266,12 @@ RenderNode expand_node(Layers::LObject* object, const std::string& path, const E
 
     const std::string& bind = node.style.bind;
     if (bind == kThemeList) {
-        expand_once(in, bind, [&] { expand_theme_list(object, path, node, in, active); });
+        expand_once(in, bind, [&] { expand_theme_list(object, node.path, node, in, active); });
         return node;
     }
     if (bind.starts_with(kListPrefix)) {
         const std::string key = bind.substr(kListPrefix.size());
-        expand_once(in, bind, [&] { expand_list(object, path, node, in, active, key); });
+        expand_once(in, bind, [&] { expand_list(object, node.path, node, in, active, key); });
         return node;
     }
     for (const std::string& word : bind_words) {

@@ -66,7 +66,7 @@ RenderNode render_root(OApp& app);
 
 // The node for the object and its subtree; `inherited` are the words in force
 // above it.
-RenderNode expand_node(Layers::LObject* object, const std::string& path, const ExpandInputs& inputs,
+RenderNode expand_node(Layers::LObject* object, std::string path, const ExpandInputs& inputs,
                        const Words& inherited, const ThemeInfo* theme_row, const RowContext& row);
 
 // The NodeKind of the first type name met along the object's base chain.
