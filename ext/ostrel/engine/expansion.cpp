@@ -167,7 +167,7 @@ void expand_children(Layers::LObject* object, RenderNode& node, const ExpandInpu
                      const Words& active, const ThemeInfo* theme_row, const RowContext& row) {
     node.children.reserve(object->children().size());
     for (const auto& child : object->children()) {
-        auto* style = dynamic_cast<Layers::LStyle*>(child.get());
+        auto* style = child->as_style();
         if (style == nullptr) continue;
         std::string child_path = node.path + "/" + style->name();
         if (in.hidden.count(child_path) != 0) continue;
@@ -219,7 +219,7 @@ int node_kind(Layers::LObject* object) {
         for (const auto& [name, kind] : kTypes) {
             if (current->name() == name) return static_cast<int>(kind);
         }
-        auto* style = dynamic_cast<Layers::LStyle*>(current);
+        auto* style = current->as_style();
         current = style != nullptr ? style->base() : nullptr;
     }
     return static_cast<int>(NodeKind::Box);
@@ -251,7 +251,7 @@ RenderNode expand_node(Layers::LObject* object, std::string path, const ExpandIn
     node.path = std::move(path);
     node.kind = static_cast<NodeKind>(node_kind(object));
 
-    auto* style = dynamic_cast<Layers::LStyle*>(object);
+    auto* style = object->as_style();
     node.style = resolve_node_props(style, *words);
     const std::vector<std::string> bind_words = split_words(node.style.bind);
     if (row.fields != nullptr && has_row_state_words(bind_words, row)) {

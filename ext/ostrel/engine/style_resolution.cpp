@@ -1,8 +1,8 @@
 #include "ext/ostrel/engine/style_resolution.h"
 
-#include <array>
-#include <string_view>
-#include <unordered_map>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ext/ostrel/engine/style_fields.h"
 
@@ -110,43 +110,25 @@ constexpr std::size_t kStringSlot = kQuadSlot + kQuadSlots;
 constexpr std::size_t kFlagSlot = kStringSlot + style_fields::kStrings.size();
 constexpr std::size_t kFillSlot = kFlagSlot + style_fields::kFlags.size();
 constexpr std::size_t kBorderFillSlot = kFillSlot + 1;
-constexpr std::size_t kSlotCount = kBorderFillSlot + 1;
 
-using Slots = std::array<Layers::LAttribute*, kSlotCount>;
-
-const std::unordered_map<std::string_view, std::size_t>& slot_numbers() {
-    static const std::unordered_map<std::string_view, std::size_t> numbers = [] {
+// The names in slot order; a style keeps its lookups of this list until its
+// attributes change, so a render finds a node's attributes without searching.
+const Layers::AttributeNames& slot_names() {
+    static const Layers::AttributeNames names = [] {
         using namespace style_fields;
-        std::unordered_map<std::string_view, std::size_t> made;
-        for (std::size_t i = 0; i < kNumbers.size(); ++i)
-            made[kNumbers[i].attribute] = kNumberSlot + i;
-        for (std::size_t i = 0; i < kNumbersIfPresent.size(); ++i) {
-            made[kNumbersIfPresent[i].attribute] = kIfPresentSlot + i;
+        std::vector<std::string> made;
+        for (const auto& f : kNumbers) made.emplace_back(f.attribute);
+        for (const auto& f : kNumbersIfPresent) made.emplace_back(f.attribute);
+        for (const auto& q : kQuads) {
+            for (const char* name : q.attributes) made.emplace_back(name);
         }
-        for (std::size_t q = 0; q < kQuads.size(); ++q) {
-            for (std::size_t i = 0; i < 4; ++i)
-                made[kQuads[q].attributes[i]] = kQuadSlot + q * 4 + i;
-        }
-        for (std::size_t i = 0; i < kStrings.size(); ++i)
-            made[kStrings[i].attribute] = kStringSlot + i;
-        for (std::size_t i = 0; i < kFlags.size(); ++i) made[kFlags[i].attribute] = kFlagSlot + i;
-        made["Fill"] = kFillSlot;
-        made["Border.Fill"] = kBorderFillSlot;
-        return made;
+        for (const auto& f : kStrings) made.emplace_back(f.attribute);
+        for (const auto& f : kFlags) made.emplace_back(f.attribute);
+        made.emplace_back("Fill");
+        made.emplace_back("Border.Fill");
+        return Layers::AttributeNames(std::move(made));
     }();
-    return numbers;
-}
-
-// One pass over the style's own attributes instead of one lookup per field: a
-// style names a handful of the fifty-odd attributes a node reads.
-Slots collect_slots(const Layers::LStyle& style) {
-    Slots slots{};
-    const auto& numbers = slot_numbers();
-    for (const auto& [name, attribute] : style.attributes()) {
-        const auto found = numbers.find(name);
-        if (found != numbers.end()) slots[found->second] = attribute;
-    }
-    return slots;
+    return names;
 }
 
 }  // namespace
@@ -161,7 +143,7 @@ NodeStyle resolve_node_props(Layers::LStyle* style, const Words& words) {
     using namespace style_fields;
     NodeStyle out;
     if (style == nullptr) return out;
-    const Slots slots = collect_slots(*style);
+    const std::vector<Layers::LAttribute*>& slots = style->attributes_for(slot_names());
 
     resolve_fill_attribute(slots[kFillSlot], words, out.fill, out.fill_gradient);
     resolve_fill_attribute(slots[kBorderFillSlot], words, out.border_fill, out.border_gradient);

@@ -47,6 +47,9 @@ public:
 
     void set_value_from_json(const nlohmann::ordered_json& value);
 
+    LAttribute* as_attribute() override { return this; }
+    const LAttribute* as_attribute() const override { return this; }
+
     AttributeLink* link() const;
     // The own value (what a reader sees when no link is bound).
     const LValue& value() const;

@@ -8,6 +8,7 @@
 
 namespace Layers {
 
+class LAttribute;
 class LStyle;
 
 // Base of every node of the layer tree. An object owns its children; the
@@ -18,6 +19,13 @@ public:
     virtual ~LObject();
     LObject(const LObject&) = delete;
     LObject& operator=(const LObject&) = delete;
+
+    // Cheap type tests for hot loops: a failing dynamic_cast walks the class
+    // hierarchy, and renders test every child of every node.
+    virtual LStyle* as_style() { return nullptr; }
+    virtual const LStyle* as_style() const { return nullptr; }
+    virtual LAttribute* as_attribute() { return nullptr; }
+    virtual const LAttribute* as_attribute() const { return nullptr; }
 
     // The accessors are inline: every render reads them for every node.
     const std::string& name() const { return name_; }

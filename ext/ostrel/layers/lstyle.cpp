@@ -1,8 +1,10 @@
 #include "ext/ostrel/layers/lstyle.h"
 
+#include <atomic>
 #include <limits>
 #include <map>
 #include <string_view>
+#include <utility>
 
 #include "ext/ostrel/layers/bases.h"
 #include "ext/ostrel/layers/grammar.h"
@@ -20,6 +22,10 @@ struct LStyle::Impl {
     std::map<std::string, LAttribute*, std::less<>> attribute_cache;
     std::uint64_t cache_revision = std::numeric_limits<std::uint64_t>::max();
     bool resolving = false;  // guards base resolution against cycles
+    // The lookups of the last AttributeNames asked for.
+    std::vector<LAttribute*> named_slots;
+    std::uint64_t named_slots_list = 0;
+    std::uint64_t named_slots_revision = std::numeric_limits<std::uint64_t>::max();
 
     LAttribute* find_attribute(const LObject& style, std::string_view name) {
         const auto& cache = attributes(style);
@@ -69,6 +75,25 @@ LAttribute* LStyle::attribute(const char* name) const {
 const std::map<std::string, LAttribute*, std::less<>>& LStyle::attributes() const {
     return s_->attributes(*this);
 }
+
+const std::vector<LAttribute*>& LStyle::attributes_for(const AttributeNames& names) const {
+    if (s_->named_slots_list != names.id() || s_->named_slots_revision != revision()) {
+        s_->named_slots.clear();
+        for (const std::string& name : names.names()) {
+            s_->named_slots.push_back(s_->find_attribute(*this, name));
+        }
+        s_->named_slots_list = names.id();
+        s_->named_slots_revision = revision();
+    }
+    return s_->named_slots;
+}
+
+namespace {
+std::atomic<std::uint64_t> next_names_id{1};
+}  // namespace
+
+AttributeNames::AttributeNames(std::vector<std::string> names)
+    : names_(std::move(names)), id_(next_names_id.fetch_add(1)) {}
 
 LStyle* LStyle::base() const {
     return s_->base;

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -12,6 +13,20 @@
 namespace Layers {
 
 class LAttribute;
+
+// A fixed list of attribute names that a reader looks up together, such as
+// every attribute a rendered node reads. Each list has its own identity, so
+// a style can keep the lookups of one list between calls.
+class AttributeNames {
+public:
+    explicit AttributeNames(std::vector<std::string> names);
+    const std::vector<std::string>& names() const { return names_; }
+    std::uint64_t id() const { return id_; }
+
+private:
+    std::vector<std::string> names_;
+    std::uint64_t id_;
+};
 
 // A named node on screen: attributes and child styles in document order,
 // optionally derived from a base style.
@@ -31,6 +46,13 @@ public:
     // Every direct child attribute by name (the later of equal names), from
     // the same cache; valid until the style's children change.
     const std::map<std::string, LAttribute*, std::less<>>& attributes() const;
+    // The attribute for each of the names, in their order (null where the
+    // style has none); kept for the last list asked for until the style's
+    // children change.
+    const std::vector<LAttribute*>& attributes_for(const AttributeNames& names) const;
+
+    LStyle* as_style() override { return this; }
+    const LStyle* as_style() const override { return this; }
 
     LStyle* base() const;
     void set_base(LStyle* base);
