@@ -171,8 +171,11 @@ void expand_children(Layers::LObject* object, RenderNode& node, const ExpandInpu
         if (style == nullptr) continue;
         std::string child_path = node.path + "/" + style->name();
         if (in.hidden.count(child_path) != 0) continue;
-        RenderNode expanded = expand_node(style, std::move(child_path), in, active, theme_row, row);
-        if (expanded.style.visible) node.children.push_back(std::move(expanded));
+        // Expanded where it will lie (the reserve above keeps it there), and
+        // taken back when it turns out not to be visible.
+        RenderNode& expanded = node.children.emplace_back();
+        expand_node_into(expanded, style, std::move(child_path), in, active, theme_row, row);
+        if (!expanded.style.visible) node.children.pop_back();
     }
 }
 
@@ -232,6 +235,14 @@ void propagate_text_color(RenderNode& node, const std::string& color) {
 
 RenderNode expand_node(Layers::LObject* object, std::string path, const ExpandInputs& in,
                        const Words& inherited, const ThemeInfo* theme_row, const RowContext& row) {
+    RenderNode node;
+    expand_node_into(node, object, std::move(path), in, inherited, theme_row, row);
+    return node;
+}
+
+void expand_node_into(RenderNode& node, Layers::LObject* object, std::string path,
+                      const ExpandInputs& in, const Words& inherited, const ThemeInfo* theme_row,
+                      const RowContext& row) {
     // Most nodes add no words of their own: they read their parent's list and
     // copy it only when they extend it.
     Words own;
@@ -246,13 +257,12 @@ RenderNode expand_node(Layers::LObject* object, std::string path, const ExpandIn
     if (const auto* states = find_entry(in.node_states, path)) {
         extended().insert(own.end(), states->begin(), states->end());
     }
-    RenderNode node;
     node.name = object->name();
     node.path = std::move(path);
     node.kind = static_cast<NodeKind>(node_kind(object));
 
     auto* style = object->as_style();
-    node.style = resolve_node_props(style, *words);
+    resolve_node_props_into(node.style, style, *words);
     const std::vector<std::string> bind_words = split_words(node.style.bind);
     if (row.fields != nullptr && has_row_state_words(bind_words, row)) {
         add_row_state_words(bind_words, row, extended());
@@ -267,19 +277,18 @@ RenderNode expand_node(Layers::LObject* object, std::string path, const ExpandIn
     const std::string& bind = node.style.bind;
     if (bind == kThemeList) {
         expand_once(in, bind, [&] { expand_theme_list(object, node.path, node, in, active); });
-        return node;
+        return;
     }
     if (bind.starts_with(kListPrefix)) {
         const std::string key = bind.substr(kListPrefix.size());
         expand_once(in, bind, [&] { expand_list(object, node.path, node, in, active, key); });
-        return node;
+        return;
     }
     for (const std::string& word : bind_words) {
         apply_binding_word(word, node, in.theme, theme_row, row);
     }
     record_row_target(node, row, in.row_targets);
     expand_children(object, node, in, active, theme_row, row);
-    return node;
 }
 
 ExpandInputs expand_inputs(OApp& app, std::vector<std::string>* open_lists) {

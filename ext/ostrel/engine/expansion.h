@@ -69,6 +69,12 @@ RenderNode render_root(OApp& app);
 RenderNode expand_node(Layers::LObject* object, std::string path, const ExpandInputs& inputs,
                        const Words& inherited, const ThemeInfo* theme_row, const RowContext& row);
 
+// The same, written into a default-constructed node, so a parent can expand
+// a child where it will lie in its children.
+void expand_node_into(RenderNode& node, Layers::LObject* object, std::string path,
+                      const ExpandInputs& inputs, const Words& inherited,
+                      const ThemeInfo* theme_row, const RowContext& row);
+
 // The NodeKind of the first type name met along the object's base chain.
 int node_kind(Layers::LObject* object);
 

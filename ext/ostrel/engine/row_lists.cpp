@@ -28,16 +28,19 @@ void expand_list(Layers::LObject* object, const std::string& path, RenderNode& n
         Words row_words = active;
         if (i == 0) row_words.emplace_back("First");
         if (i + 1 == entries.size()) row_words.emplace_back("Last");
-        RenderNode row_node = expand_node(row_template, path + "/" + entry.id, in,
-                                          std::move(row_words), nullptr, row);
+        // Rows and separators are expanded where they will lie; the reserve
+        // above keeps them there.
+        RenderNode& row_node = node.children.emplace_back();
+        expand_node_into(row_node, row_template, path + "/" + entry.id, in, row_words, nullptr,
+                         row);
         row_node.name = entry.id;
-        node.children.push_back(std::move(row_node));
 
         if (separator == nullptr || i + 1 == entries.size()) continue;
         std::string name = entry.id + ":sep";
-        RenderNode sep = expand_node(separator, path + "/" + name, in, active, nullptr, no_row);
+        RenderNode& sep = node.children.emplace_back();
+        expand_node_into(sep, separator, path + "/" + name, in, active, nullptr, no_row);
         sep.name = std::move(name);
-        if (sep.style.visible) node.children.push_back(std::move(sep));
+        if (!sep.style.visible) node.children.pop_back();
     }
 }
 

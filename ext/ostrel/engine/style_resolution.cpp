@@ -140,9 +140,14 @@ void resolve_fill(Layers::LStyle* style, const std::string& name, const Words& w
 }
 
 NodeStyle resolve_node_props(Layers::LStyle* style, const Words& words) {
-    using namespace style_fields;
     NodeStyle out;
-    if (style == nullptr) return out;
+    resolve_node_props_into(out, style, words);
+    return out;
+}
+
+void resolve_node_props_into(NodeStyle& out, Layers::LStyle* style, const Words& words) {
+    using namespace style_fields;
+    if (style == nullptr) return;
     const std::vector<Layers::LAttribute*>& slots = style->attributes_for(slot_names());
 
     resolve_fill_attribute(slots[kFillSlot], words, out.fill, out.fill_gradient);
@@ -169,7 +174,6 @@ NodeStyle resolve_node_props(Layers::LStyle* style, const Words& words) {
         if (number != nullptr) out.*kFlags[i].member = *number != 0;
     }
     out.media_source = out.source;
-    return out;
 }
 
 }  // namespace Ostrel

@@ -25,6 +25,9 @@ const std::vector<std::string>* resolve_list_value(Layers::LAttribute* attribute
 
 // The default record for a null style.
 NodeStyle resolve_node_props(Layers::LStyle* style, const Words& words);
+// The same, written into a default-constructed record: a render fills each
+// node's record where it lies instead of moving one in.
+void resolve_node_props_into(NodeStyle& out, Layers::LStyle* style, const Words& words);
 
 // A list of gradient stops becomes one ","-joined text with the flag set; a
 // string becomes the colour with the flag cleared; anything else (or no
