@@ -165,21 +165,33 @@ void expand_once(const ExpandInputs& in, const std::string& bind, Expand expand)
 
 void expand_children(Layers::LObject* object, RenderNode& node, const ExpandInputs& in,
                      const Words& active, const ThemeInfo* theme_row, const RowContext& row) {
-    node.children.reserve(object->children().size());
+    // Room for the child styles only: attributes make up most children, and a
+    // node is over a kilobyte.
+    std::size_t styles = 0;
+    for (const auto& child : object->children()) styles += child->as_style() != nullptr ? 1 : 0;
+    if (styles == 0) return;
+    node.children.reserve(styles);
     for (const auto& child : object->children()) {
         auto* style = child->as_style();
         if (style == nullptr) continue;
-        std::string child_path = node.path + "/" + style->name();
-        if (in.hidden.count(child_path) != 0) continue;
+        std::string path = child_path(node.path, style->name());
+        if (in.hidden.count(path) != 0) continue;
         // Expanded where it will lie (the reserve above keeps it there), and
         // taken back when it turns out not to be visible.
         RenderNode& expanded = node.children.emplace_back();
-        expand_node_into(expanded, style, std::move(child_path), in, active, theme_row, row);
+        expand_node_into(expanded, style, std::move(path), in, active, theme_row, row);
         if (!expanded.style.visible) node.children.pop_back();
     }
 }
 
 }  // namespace
+
+std::string child_path(const std::string& parent, const std::string& name) {
+    std::string path;
+    path.reserve(parent.size() + 1 + name.size());
+    path.append(parent).append(1, '/').append(name);
+    return path;
+}
 
 std::vector<std::string> split_words(const std::string& text) {
     std::vector<std::string> words;

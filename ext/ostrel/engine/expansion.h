@@ -69,6 +69,9 @@ RenderNode render_root(OApp& app);
 RenderNode expand_node(Layers::LObject* object, std::string path, const ExpandInputs& inputs,
                        const Words& inherited, const ThemeInfo* theme_row, const RowContext& row);
 
+// parent + "/" + name, built in one allocation.
+std::string child_path(const std::string& parent, const std::string& name);
+
 // The same, written into a default-constructed node, so a parent can expand
 // a child where it will lie in its children.
 void expand_node_into(RenderNode& node, Layers::LObject* object, std::string path,

@@ -31,14 +31,14 @@ void expand_list(Layers::LObject* object, const std::string& path, RenderNode& n
         // Rows and separators are expanded where they will lie; the reserve
         // above keeps them there.
         RenderNode& row_node = node.children.emplace_back();
-        expand_node_into(row_node, row_template, path + "/" + entry.id, in, row_words, nullptr,
+        expand_node_into(row_node, row_template, child_path(path, entry.id), in, row_words, nullptr,
                          row);
         row_node.name = entry.id;
 
         if (separator == nullptr || i + 1 == entries.size()) continue;
         std::string name = entry.id + ":sep";
         RenderNode& sep = node.children.emplace_back();
-        expand_node_into(sep, separator, path + "/" + name, in, active, nullptr, no_row);
+        expand_node_into(sep, separator, child_path(path, name), in, active, nullptr, no_row);
         sep.name = std::move(name);
         if (!sep.style.visible) node.children.pop_back();
     }
@@ -55,7 +55,7 @@ void expand_theme_list(Layers::LObject* object, const std::string& path, RenderN
     const RowContext no_row;
     node.children.reserve(in.theme.themes->size());
     for (const auto& [display_name, theme] : *in.theme.themes) {
-        const std::string row_path = path + "/" + display_name;
+        const std::string row_path = child_path(path, display_name);
         RenderNode row = expand_node(row_template, row_path, in, active, &theme, no_row);
         row.name = display_name;
 
