@@ -312,7 +312,8 @@ TEST(ReadFieldNumber, ClassicLocaleWhateverTheProcessLocale) {
 
 TEST(Expansion, RowStateWordsReachTheTemplateAndItsChildren) {
     load_layers(R"({"ExpRowState": {"Bind": "List:rowStateItems",
-        "Row": {"Bind": "State:Picked:sel; State:broken",
+        "Row": {"Bind": {"->": "State:Picked:sel; State:broken; Field:a",
+                ":Picked": "State:Picked:sel; Field:b"},
             "Fill": {"->": "#000", ":Picked": "#0f0"},
             "Label": {"Text Color": {"->": "#fff", ":Picked": "#0ff"}}}}})");
     OApp app;
@@ -322,7 +323,8 @@ TEST(Expansion, RowStateWordsReachTheTemplateAndItsChildren) {
     };
     std::vector<ListEntry> entries;
     for (std::size_t i = 0; i < std::size(values); ++i) {
-        entries.push_back({"r" + std::to_string(i), {{"sel", values[i].first}}});
+        entries.push_back(
+            {"r" + std::to_string(i), {{"sel", values[i].first}, {"a", "A"}, {"b", "B"}}});
     }
     entries.push_back({"missing", {}});
     app.rows["rowStateItems"] = entries;
@@ -333,6 +335,9 @@ TEST(Expansion, RowStateWordsReachTheTemplateAndItsChildren) {
         const RenderNode& row = tree.children[i];
         EXPECT_EQ(row.style.fill, picked ? "#0f0" : "#000") << row.name;
         EXPECT_EQ(row.children.at(0).style.text_color, picked ? "#0ff" : "#fff") << row.name;
+        // The binding words are those of "Bind" under the row's own words.
+        const std::string text = i < std::size(values) ? (picked ? "B" : "A") : "";
+        EXPECT_EQ(row.text, text) << row.name;
     }
 }
 

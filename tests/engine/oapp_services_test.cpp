@@ -117,5 +117,45 @@ TEST_F(OAppServices, TimerServiceGetsOnlyNonEmptyCallables) {
     EXPECT_EQ(fired, 1);
 }
 
+// Each service is called through a copy: one that empties its own slot while
+// it runs finishes on intact captures, and the next request finds no service.
+TEST_F(OAppServices, ServicesMayRemoveThemselvesWhileRunning) {
+    const std::string tail(64, 'x');  // heap-held capture, freed with the callable
+    std::vector<std::string> calls;
+    app.http_service = [&, tail](const HttpRequest&, HttpCallback done) {
+        app.http_service = nullptr;
+        calls.push_back("http" + tail.substr(0, 0));
+        done(HttpResponse{200, "", ""});
+    };
+    app.pick_service = [&, tail](const PickRequest&, PathCallback done) {
+        app.pick_service = nullptr;
+        calls.push_back("pick" + tail.substr(0, 0));
+        done("/p");
+    };
+    app.process_service = [&, tail](const std::vector<std::string>&, LineCallback,
+                                    ExitCallback on_exit) {
+        app.process_service = nullptr;
+        calls.push_back("process" + tail.substr(0, 0));
+        on_exit(0);
+    };
+    app.timer_service = [&, tail](int, Callback fn) {
+        app.timer_service = nullptr;
+        calls.push_back("timer" + tail.substr(0, 0));
+        fn();
+    };
+    for (int round = 0; round < 2; ++round) {
+        app.http_request(HttpRequest{}, [&](const HttpResponse& r) {
+            calls.push_back("status " + std::to_string(r.status));
+        });
+        app.pick_file(PickRequest{}, [&](const std::string& p) { calls.push_back("path " + p); });
+        app.run_process({"x"}, LineCallback(),
+                        [&](int c) { calls.push_back("exit " + std::to_string(c)); });
+        app.set_timeout(1, [&] { calls.push_back("fired"); });
+    }
+    EXPECT_EQ(calls, (std::vector<std::string>{"http", "status 200", "pick", "path /p", "process",
+                                               "exit 0", "timer", "fired", "status 0", "path ",
+                                               "exit -1"}));
+}
+
 }  // namespace
 }  // namespace Ostrel

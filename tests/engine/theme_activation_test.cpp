@@ -83,6 +83,21 @@ TEST_F(ThemeActivation, SetThemePersistsOnlyAChangedName) {
     EXPECT_EQ(app.theme_name, "Dark (x)");
 }
 
+// The hook is called through a copy: one that replaces itself on its first
+// call still finishes that call on intact captures.
+TEST_F(ThemeActivation, PersistHookMayReplaceItselfWhileRunning) {
+    app.load_theme_file(theme_file("Dark", "x"));
+    app.load_theme_file(theme_file("Light", "x"));
+    const std::string tail(64, 'x');  // heap-held capture, freed with the callable
+    app.theme_persist = [this, tail](const std::string& name) {
+        app.theme_persist = [this](const std::string& next) { persisted.push_back("2:" + next); };
+        persisted.push_back("1:" + name + tail.substr(0, 0));
+    };
+    EXPECT_TRUE(app.set_theme("Dark (x)"));
+    EXPECT_TRUE(app.set_theme("Light (x)"));
+    EXPECT_EQ(persisted, (Strings{"1:Dark (x)", "2:Light (x)"}));
+}
+
 TEST_F(ThemeActivation, RemoveTheme) {
     struct Case {
         Strings registered;

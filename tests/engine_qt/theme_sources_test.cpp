@@ -178,6 +178,12 @@ TEST_F(ThemeSources, AddAskForADirectory) {
 
     using Dialog = std::pair<bool, std::string>;
     EXPECT_EQ(dialogs, (std::vector<Dialog>(3, Dialog{false, "Add Theme Directory"})));
+
+    // An emptied chooser reads as a cancelled dialog.
+    theme_directory_chooser() = nullptr;
+    answer = qdir(b);
+    EXPECT_NO_THROW(app.default_row_action("themeSources", "", "add"));
+    EXPECT_EQ(rows(), Strings{row_of(a)});
 }
 
 TEST_F(ThemeSources, RemoveUnregistersItsThemes) {

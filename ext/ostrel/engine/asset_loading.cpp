@@ -32,7 +32,8 @@ std::string read_text(const fs::path& path) {
 }
 
 // The ".json" entries directly in the directory, in the order the file system
-// lists them. An iteration error keeps what was read so far and says so.
+// lists them. An iteration error says so and gives no entries: a listing cut
+// short could register a different first theme from run to run.
 std::vector<fs::path> theme_files(const fs::path& directory) {
     std::vector<fs::path> files;
     std::error_code ec;
@@ -46,7 +47,10 @@ std::vector<fs::path> theme_files(const fs::path& directory) {
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         if (it->path().extension() == ".json") files.push_back(it->path());
     }
-    if (ec) report("Could not read directory", directory);
+    if (ec) {
+        report("Could not read directory", directory);
+        files.clear();
+    }
     return files;
 }
 

@@ -275,10 +275,13 @@ void expand_node_into(RenderNode& node, Layers::LObject* object, std::string pat
 
     auto* style = object->as_style();
     resolve_node_props_into(node.style, style, *words);
-    const std::vector<std::string> bind_words = split_words(node.style.bind);
+    std::vector<std::string> bind_words = split_words(node.style.bind);
     if (row.fields != nullptr && has_row_state_words(bind_words, row)) {
         add_row_state_words(bind_words, row, extended());
         node.style = resolve_node_props(style, *words);
+        // "Bind" may itself differ under the row's words; what follows reads
+        // the style just resolved.
+        bind_words = split_words(node.style.bind);
     }
     const Words& active = *words;
     apply_mobile_scaling(node.style, style, active, node.kind == NodeKind::Icon, in.icon_scale,

@@ -1,5 +1,7 @@
 // The store's doors to the platform services. A missing service is no error:
 // the caller gets its fixed answer at once, without the after-callback.
+// Each installed service is called through a copy, so it may replace or
+// remove its own slot while it runs.
 
 #include <utility>
 
@@ -8,12 +10,15 @@
 namespace Ostrel {
 
 void OApp::set_timeout(int delay_ms, Callback fn) {
-    if (timer_service && fn) timer_service(delay_ms, std::move(fn));
+    if (!timer_service || !fn) return;
+    const TimerService service = timer_service;
+    service(delay_ms, std::move(fn));
 }
 
 void OApp::pick_file(const PickRequest& request, PathCallback done) {
     if (pick_service) {
-        pick_service(request, std::move(done));
+        const PickService service = pick_service;
+        service(request, std::move(done));
     } else if (done) {
         done(std::string());
     }
@@ -22,7 +27,8 @@ void OApp::pick_file(const PickRequest& request, PathCallback done) {
 void OApp::run_process(const std::vector<std::string>& argv, LineCallback on_line,
                        ExitCallback on_exit) {
     if (process_service) {
-        process_service(argv, std::move(on_line), std::move(on_exit));
+        const ProcessService service = process_service;
+        service(argv, std::move(on_line), std::move(on_exit));
     } else if (on_exit) {
         on_exit(-1);
     }
@@ -30,7 +36,8 @@ void OApp::run_process(const std::vector<std::string>& argv, LineCallback on_lin
 
 void OApp::http_request(const HttpRequest& request, HttpCallback done) {
     if (http_service) {
-        http_service(request, std::move(done));
+        const HttpService service = http_service;
+        service(request, std::move(done));
     } else if (done) {
         done(HttpResponse{0, std::string(), "no http handler installed"});
     }

@@ -40,7 +40,10 @@ bool OApp::set_theme(const std::string& display_name) {
 void OApp::set_theme_name(const std::string& display_name) {
     const bool changed = display_name != theme_name;
     theme_name = display_name;
-    if (changed && theme_persist) theme_persist(theme_name);
+    if (!changed || !theme_persist) return;
+    // A copy, so the hook may replace or remove itself while it runs.
+    const ThemePersistHook persist = theme_persist;
+    persist(theme_name);
 }
 
 bool OApp::remove_theme(const std::string& display_name) {

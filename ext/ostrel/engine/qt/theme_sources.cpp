@@ -77,8 +77,11 @@ void on_theme_source_action(ThemeSourceRegistry& registry, const std::string& li
                             const std::string& row, const std::string& action) {
     if (list != kListKey) return;
     if (action == "add") {
-        const QString directory = theme_directory_chooser()(QApplication::activeModalWidget(),
-                                                            QStringLiteral("Add Theme Directory"));
+        // A copy, and none when the seam was emptied: that reads as a cancel.
+        const DirectoryChooser choose = theme_directory_chooser();
+        if (!choose) return;
+        const QString directory =
+            choose(QApplication::activeModalWidget(), QStringLiteral("Add Theme Directory"));
         add_theme_dir(registry, directory, false);
     } else if (action == "remove") {
         const auto found = registry.sources.find(row);
