@@ -82,6 +82,22 @@ TEST(Tree, AttributeLookupUsesCacheRefreshedOnAppend) {
     EXPECT_NE(style.attribute("Font.Size"), nullptr);  // one name, not a path
 }
 
+TEST(Tree, NamedAttributeListsFollowAppendsAndListChanges) {
+    LStyle style("Button");
+    const AttributeNames colours({"Fill", "Text Color", "Missing"});
+    const AttributeNames sizes({"Font.Size"});
+    auto* fill = add_attribute(&style, "Fill", "#111");
+    EXPECT_EQ(style.attributes_for(colours), (std::vector<LAttribute*>{fill, nullptr, nullptr}));
+
+    auto* text = add_attribute(&style, "Text Color", "#eee");
+    auto* later_fill = add_attribute(&style, "Fill", "#222");  // the later of equal names
+    EXPECT_EQ(style.attributes_for(colours), (std::vector<LAttribute*>{later_fill, text, nullptr}));
+
+    // Asking for another list answers that list, and the first one again after.
+    EXPECT_EQ(style.attributes_for(sizes), (std::vector<LAttribute*>{nullptr}));
+    EXPECT_EQ(style.attributes_for(colours), (std::vector<LAttribute*>{later_fill, text, nullptr}));
+}
+
 TEST(Tree, AttributeLookupComparesEveryByte) {
     // A layer file may write "\u0000" into a key; a name is not cut there.
     LStyle style("Button");
