@@ -38,31 +38,19 @@ const typename Map::mapped_type* find_entry(const Map& map, const std::string& p
     return found == map.end() ? nullptr : &found->second;
 }
 
-// Calls `use` with the word of each of the row's "State:<word>:<field>"
-// bindings whose field is set.
-template <typename Use>
-void for_row_state_words(const std::vector<std::string>& bind_words, const RowContext& row,
-                         Use use) {
+// The words of the row's "State:<word>:<field>" bindings whose field is set.
+Words row_state_words(const std::vector<std::string>& bind_words, const RowContext& row) {
     constexpr std::string_view kState = "State:";
+    Words found;
     for (const std::string& word : bind_words) {
         if (!word.starts_with(kState)) continue;
         const std::string rest = word.substr(kState.size());
         const auto colon = rest.find(':');
         if (colon == std::string::npos) continue;
         const std::string* value = find_field(row, rest.substr(colon + 1));
-        if (value != nullptr && is_set(*value)) use(rest.substr(0, colon));
+        if (value != nullptr && is_set(*value)) found.push_back(rest.substr(0, colon));
     }
-}
-
-bool has_row_state_words(const std::vector<std::string>& bind_words, const RowContext& row) {
-    bool found = false;
-    for_row_state_words(bind_words, row, [&](const std::string&) { found = true; });
     return found;
-}
-
-void add_row_state_words(const std::vector<std::string>& bind_words, const RowContext& row,
-                         Words& active) {
-    for_row_state_words(bind_words, row, [&](const std::string& word) { active.push_back(word); });
 }
 
 // The row field of a number binding read as a number that passes `accept`.
@@ -276,8 +264,9 @@ void expand_node_into(RenderNode& node, Layers::LObject* object, std::string pat
     auto* style = object->as_style();
     resolve_node_props_into(node.style, style, *words);
     std::vector<std::string> bind_words = split_words(node.style.bind);
-    if (row.fields != nullptr && has_row_state_words(bind_words, row)) {
-        add_row_state_words(bind_words, row, extended());
+    const Words state_words = row.fields != nullptr ? row_state_words(bind_words, row) : Words();
+    if (!state_words.empty()) {
+        extended().insert(own.end(), state_words.begin(), state_words.end());
         node.style = resolve_node_props(style, *words);
         // "Bind" may itself differ under the row's words; what follows reads
         // the style just resolved.

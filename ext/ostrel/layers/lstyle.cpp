@@ -28,12 +28,6 @@ struct LStyle::Impl {
     std::uint64_t named_slots_revision = std::numeric_limits<std::uint64_t>::max();
 
     LAttribute* find_attribute(const LObject& style, std::string_view name) {
-        const auto& cache = attributes(style);
-        auto it = cache.find(name);
-        return it == cache.end() ? nullptr : it->second;
-    }
-
-    const std::map<std::string, LAttribute*, std::less<>>& attributes(const LObject& style) {
         if (cache_revision != style.revision()) {
             attribute_cache.clear();
             for (auto& child : style.children()) {
@@ -43,7 +37,8 @@ struct LStyle::Impl {
             }
             cache_revision = style.revision();
         }
-        return attribute_cache;
+        auto it = attribute_cache.find(name);
+        return it == attribute_cache.end() ? nullptr : it->second;
     }
 };
 
@@ -70,10 +65,6 @@ LAttribute* LStyle::attribute(const std::string& name) const {
 
 LAttribute* LStyle::attribute(const char* name) const {
     return name ? s_->find_attribute(*this, name) : nullptr;
-}
-
-const std::map<std::string, LAttribute*, std::less<>>& LStyle::attributes() const {
-    return s_->attributes(*this);
 }
 
 const std::vector<LAttribute*>& LStyle::attributes_for(const AttributeNames& names) const {

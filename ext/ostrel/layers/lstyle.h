@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,9 +42,6 @@ public:
     // names), through a cache refreshed when `revision` changes; or null.
     LAttribute* attribute(const std::string& name) const;
     LAttribute* attribute(const char* name) const;
-    // Every direct child attribute by name (the later of equal names), from
-    // the same cache; valid until the style's children change.
-    const std::map<std::string, LAttribute*, std::less<>>& attributes() const;
     // The attribute for each of the names, in their order (null where the
     // style has none); kept for the last list asked for until the style's
     // children change.
