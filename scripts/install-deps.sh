@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config ccache
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
   nlohmann-json3-dev libqrcodegencpp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
