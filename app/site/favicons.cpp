@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QList>
 #include <QSvgRenderer>
@@ -16,17 +17,22 @@ namespace Scribenta {
 
 namespace {
 
-bool has_svg_suffix(const std::string& path) {
-    return QString::fromStdString(path).endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+// Paths arrive as narrow strings in the file-system encoding.
+QString file_name(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+bool has_svg_suffix(const QString& path) {
+    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
 }
 
 }  // namespace
 
 std::string generate_favicons(const FaviconRequest& request) {
-    const QString source = QString::fromStdString(request.source);
+    const QString source = file_name(request.source);
     QSvgRenderer svg;
     QImage raster;
-    const bool vector = has_svg_suffix(request.source);
+    const bool vector = has_svg_suffix(source);
     if (vector) {
         if (!svg.load(source) || !svg.defaultSize().isValid()) {
             return "Could not read " + request.source + " as an SVG.";
@@ -44,7 +50,7 @@ std::string generate_favicons(const FaviconRequest& request) {
         return "Background \"" + request.background + "\" is not a valid color.";
     }
 
-    if (!QDir().mkpath(QString::fromStdString(request.out_dir))) {
+    if (!QDir().mkpath(file_name(request.out_dir))) {
         return "Could not create " + request.out_dir + ".";
     }
 
