@@ -83,6 +83,25 @@ TEST_F(EditQueueTest, ExplicitFlushWritesAtOnceAndCancelsArmedWrites) {
     EXPECT_EQ(TempDir::read(config), R"({"title": "Outside"})");
 }
 
+TEST_F(EditQueueTest, WithoutATimerEditsWaitForTheNextFlush) {
+    // Also what happens at quit: the armed write never fires, the quit flush
+    // writes.
+    app.timer_service = nullptr;
+    open(R"({"title": "A"})");
+    queue_edit("/title", "B");
+    EXPECT_EQ(TempDir::read(config), R"({"title": "A"})");
+    flush_edits();
+    EXPECT_EQ(compact(config), R"({"format":1,"title":"B"})");
+}
+
+TEST_F(EditQueueTest, ConfigWithANumberTooLargeIsLeftAlone) {
+    open(R"({"title": "A", "n": 1e999})");
+    queue_edit("/title", "B");
+    flush_edits();
+    EXPECT_EQ(TempDir::read(config), R"({"title": "A", "n": 1e999})");
+    EXPECT_EQ(edits->pending.size(), 1u);
+}
+
 TEST_F(EditQueueTest, FlushWithNothingQueuedStillCancelsAndWritesNothing) {
     open(R"({"title": "A"})");
     const auto generation = edits->generation;
