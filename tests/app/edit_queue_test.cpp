@@ -331,5 +331,18 @@ TEST_F(EditQueueTest, FailedConfigWriteKeepsEveryEditQueued) {
     EXPECT_TRUE(ok);
 }
 
+TEST(EditQueueOwnership, AShellWhoseReloadQueuesEditsIsFreed) {
+    std::weak_ptr<Shell> watched;
+    {
+        Ostrel::OApp app;
+        auto shell = make_shell("App/S");
+        auto edits = std::make_shared<EditState>();
+        const FlushEdits flush{&app, edits, std::make_shared<CurrentShell>(CurrentShell{shell})};
+        shell->reload = [queue = QueueEdit{&app, edits, flush}] { queue("/title", "T"); };
+        watched = shell;
+    }
+    EXPECT_TRUE(watched.expired());
+}
+
 }  // namespace
 }  // namespace Scribenta
