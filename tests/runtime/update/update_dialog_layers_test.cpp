@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_paths.h"
 #include "ext/ostrel/engine/render_node.h"
 #include "ext/ostrel/layers/layers.h"
 #include "ext/ostrel/runtime/update_checker.h"
@@ -12,8 +13,7 @@
 namespace Ostrel {
 namespace {
 
-const std::string kDialog = "App/Update Dialog";
-const std::string kActions = kDialog + "/Body/Actions";
+using namespace update_test;
 
 // The dialog's layer file from the framework's mounts, on top of bare widget
 // styles and a theme, as the asset loading would stack them.

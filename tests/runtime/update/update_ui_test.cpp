@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_paths.h"
 #include "ext/ostrel/runtime/platform_key.h"
 #include "ext/ostrel/runtime/update_checker.h"
 #include "fake_services.h"
@@ -10,17 +11,7 @@
 namespace Ostrel {
 namespace {
 
-const std::string kDialog = "App/Update Dialog";
-const std::string kStatus = kDialog + "/Body/Status";
-const std::string kActions = kDialog + "/Body/Actions";
-const std::string kDownload = kActions + "/Download Button";
-const std::string kNotes = kActions + "/Notes Button";
-const std::string kSkip = kActions + "/Skip Button";
-const std::string kLater = kActions + "/Later Button";
-const std::string kExit = kDialog + "/Titlebar/Exit Button";
-const std::string kSection = "App/Main Window/Settings Menu/App Settings/Version Section";
-const std::string kCurrent = kSection + "/Current Version";
-const std::string kCheck = kSection + "/Actions/Check Updates Button";
+using namespace update_test;
 
 const std::string kNewer = R"({"version": "1.3.0",
     "notes_url": "https://example.org/notes/1.3.0",
