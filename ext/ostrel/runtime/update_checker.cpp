@@ -65,6 +65,7 @@ void UpdateUi::on_result(const UpdateResult& outcome, bool manual) const {
 }
 
 void UpdateUi::show_available() const {
+    *offer = *result;
     app->texts[paths.status] =
         "Version " + result->latest_version + " is available. You have " + app->app_version + ".";
     app->set_visible(paths.download, !result->download_url.empty());
@@ -84,16 +85,16 @@ void UpdateUi::set_status(const std::string& text) const {
 }
 
 void UpdateUi::download() const {
-    open_web_address(*app, result->download_url);
+    open_web_address(*app, offer->download_url);
     hide_dialog();
 }
 
 void UpdateUi::open_notes() const {
-    open_web_address(*app, result->notes_url);
+    open_web_address(*app, offer->notes_url);
 }
 
 void UpdateUi::skip() const {
-    const std::string version = result->latest_version;
+    const std::string version = offer->latest_version;
     if (version.empty()) {
         app->store.erase("update.skip_version");
     } else {

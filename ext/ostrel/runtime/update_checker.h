@@ -35,6 +35,10 @@ struct UpdateUi {
     OApp* app = nullptr;
     UpdateConfig config;
     std::shared_ptr<UpdateResult> result = std::make_shared<UpdateResult>();
+    // The result the dialog offers. The Download, Notes and Skip buttons act
+    // on it, so a check that finishes while an offer is open (a periodic one,
+    // say) cannot change what those buttons do.
+    std::shared_ptr<UpdateResult> offer = std::make_shared<UpdateResult>();
     UpdatePaths paths;
 
     // Starts one check; a manual one shows "Checking for updates..." and

@@ -249,6 +249,18 @@ TEST_F(UpdateUiTest, NewestResponseFillsTheSharedResult) {
     EXPECT_EQ(fake.opened, (std::vector<std::string>{"https://example.org/1.4"}));
 }
 
+TEST_F(UpdateUiTest, OpenOfferKeepsItsButtonsWhenALaterCheckFails) {
+    install();
+    automatic_check(kNewer);
+    fake.fire(1);  // the periodic check fails while the offer is open
+    fake.answer(500, "");
+    expect_offer(true, true);
+    click(kNotes);
+    click(kSkip);
+    EXPECT_EQ(app.store_get("update.skip_version"), "1.3.0");
+    EXPECT_EQ(fake.opened, (std::vector<std::string>{"https://example.org/notes/1.3.0"}));
+}
+
 TEST_F(UpdateUiTest, DevelopmentBuildCannotCheck) {
     app.app_version.clear();
     install();
