@@ -15,16 +15,12 @@ namespace {
 
 using namespace update_test;
 
-// The dialog's layer file from the framework's mounts, on top of bare widget
-// styles and a theme, as the asset loading would stack them.
+// The dialog's layer file from the framework's mounts, then an application
+// with a root and a theme, as the asset loading stacks them.
 void load_dialog_layers() {
     static const bool loaded = [] {
         testing::internal::CaptureStderr();
         auto& registry = Layers::registry();
-        Layers::mount_files(
-            registry, {},
-            {{"widgets.json", Layers::strip_json_blanks(R"({"Button": {}, "Text": {}})")}},
-            "Ostrel");
         const std::filesystem::path file =
             std::filesystem::path(OSTREL_MOUNTS_DIR) / "update_dialog.json";
         Layers::mount_files(registry, {}, {{file, Layers::load_json_file(file)}}, "");
@@ -107,9 +103,9 @@ TEST_F(UpdateDialogLayers, OfferShowsEveryButtonInOrder) {
         std::string fill;
     };
     const std::vector<Expected> buttons = {
-        {"Skip Button", "Skip This Version", "#25272b"},
-        {"Notes Button", "Release Notes", "#25272b"},
-        {"Later Button", "Later", "#25272b"},
+        {"Skip Button", "Skip This Version", "#36393f"},
+        {"Notes Button", "Release Notes", "#36393f"},
+        {"Later Button", "Later", "#36393f"},
         {"Download Button", "Download", "#3d7eff"},
     };
     for (const auto& b : buttons) {
