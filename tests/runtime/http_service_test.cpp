@@ -64,7 +64,6 @@ TEST_F(HttpService, SilentServerTimesOut) {
     send({"GET", server.url(), {}, "", ""});
     ASSERT_TRUE(wait_reply());
     EXPECT_GE(clock.elapsed(), 250);
-    EXPECT_EQ(server.requests.size(), 1u);
     EXPECT_EQ(responses[0].status, 0);
     EXPECT_NE(responses[0].error, "");
 }

@@ -34,6 +34,13 @@ struct ServiceTest : testing::Test {
         app->after_callback = [this] { log.push_back("after"); };
     }
 
+    // The store goes while the event loop can still finish the services'
+    // deferred deletions (network managers end their worker threads then).
+    void TearDown() override {
+        app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     long count(const std::string& entry) const { return std::count(log.begin(), log.end(), entry); }
 };
 

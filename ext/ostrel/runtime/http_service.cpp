@@ -46,7 +46,8 @@ void qt_http_send(OApp& app, const std::shared_ptr<ServiceAnchor>& anchor,
 HttpResponse http_response_from(QNetworkReply& reply) {
     HttpResponse response;
     response.status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    response.body = reply.readAll().toStdString();
+    // An aborted or timed-out reply is closed and has no body.
+    if (reply.isOpen()) response.body = reply.readAll().toStdString();
     if (reply.error() != QNetworkReply::NoError && response.status == 0) {
         response.error = reply.errorString().toStdString();
     }
