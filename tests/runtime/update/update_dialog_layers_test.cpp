@@ -95,7 +95,7 @@ TEST_F(UpdateDialogLayers, OfferShowsEveryButtonInOrder) {
     EXPECT_EQ(node_at(root, kDialog + "/Titlebar/Title")->text, "Software Update");
 
     const RenderNode* actions = node_at(root, kActions);
-    EXPECT_EQ(child_names(actions), (std::vector<std::string>{"Skip Button", "Notes Button",
+    EXPECT_EQ(child_names(actions), (std::vector<std::string>{"Skip Button", "Gap", "Notes Button",
                                                               "Later Button", "Download Button"}));
     struct Expected {
         std::string name;
@@ -128,7 +128,8 @@ TEST_F(UpdateDialogLayers, StatusLeavesOnlyTheCloseButton) {
     fake.answer(200, R"({"version": "1.2.0"})");
     const RenderNode root = tree();
     EXPECT_EQ(node_at(root, kDialog + "/Body/Status")->text, "You're up to date (1.2.0).");
-    EXPECT_EQ(child_names(node_at(root, kActions)), (std::vector<std::string>{"Later Button"}));
+    EXPECT_EQ(child_names(node_at(root, kActions)),
+              (std::vector<std::string>{"Gap", "Later Button"}));
     EXPECT_EQ(node_at(root, kActions + "/Later Button")->text, "Close");
 
     app.dispatch_event(kActions + "/Later Button", "click");
