@@ -65,5 +65,38 @@ TEST_F(SiteWiring, ReloadWithoutAShownPathGetterIsLeftToTheCaller) {
     EXPECT_FALSE(other->reload);
 }
 
+// Edits that would have to replace a member of another type are dropped:
+// the file is never rewritten for them.
+TEST_F(SiteWiring, MembersOfUnexpectedTypesAreNeverOverwritten) {
+    const struct {
+        const char* doc;
+        bool title_written;
+    } cases[] = {
+        {R"([{"title": "A"}])", false},
+        {R"(25)", false},
+        {R"({"title": "A", "branding": "logo.svg"})", true},
+        {R"({"title": "A", "branding": ["logo.svg"]})", true},
+        {R"({"title": "A", "branding": 7})", true},
+    };
+    services.pick_answer = dir.write("pick/logo.png", "png").string();
+    for (const auto& c : cases) {
+        show_site(c.doc);
+        type(paths.logo_height, "30");
+        type(paths.logo_height_mobile, "20");
+        type(paths.tab_text, "Docs");
+        app.dispatch_event(paths.logo_browse, "click");
+        services.advance(500);
+        EXPECT_EQ(TempDir::read(config), c.doc) << "branding edits dropped: " << c.doc;
+        type(paths.site_form + "/Title Field", "B");
+        services.advance(500);
+        if (c.title_written) {
+            EXPECT_EQ(nlohmann::json::parse(TempDir::read(config)).value("title", ""), "B")
+                << c.doc;
+        } else {
+            EXPECT_EQ(TempDir::read(config), c.doc) << c.doc;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace Scribenta
