@@ -1,0 +1,1 @@
+#include "site_lists_fixture.h"
