@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <QBuffer>
 #include <QImage>
+#include <QSvgRenderer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include "ext/ostrel/desktop/asset_search.h"
 #include "ext/ostrel/desktop/image_widget.h"
@@ -136,6 +138,26 @@ TEST(LocalImages, FolderOrderTintFitAndAspect) {
     fit.width = 40;
     apply_media_size(&raster, fit);
     EXPECT_EQ(raster.minimumSize(), QSize(40, 20));
+    set_image_dirs({});
+}
+
+TEST(LocalImages, AnimatedSvgPlaysEverySixteenMillisecondsUntilTheSourceChanges) {
+    qt_app();
+    TempFolder folder("images-animated");
+    folder.write("spin.svg",
+                 R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
+                 R"(<rect width="10" height="10" fill="#000000"><animate attributeName="width" )"
+                 R"(from="0" to="10" dur="1s" repeatCount="indefinite"/></rect></svg>)");
+    set_image_dirs({folder.path().string()});
+    ImageWidget image{NodeStyle()};
+    image.set_source("spin.svg");
+    ASSERT_NE(image.frame_timer, nullptr);
+    EXPECT_EQ(image.frame_timer->interval(), 16);
+    EXPECT_TRUE(image.renderer->isValid());
+    image.set_source("");
+    EXPECT_EQ(image.frame_timer, nullptr);
+    EXPECT_FALSE(image.renderer->isValid());
+    EXPECT_TRUE(image.natural_size().isEmpty());
     set_image_dirs({});
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QScrollBar>
 #include <QTextDocument>
+#include <QWheelEvent>
 
 #include "ext/ostrel/desktop/markdown_widget.h"
 #include "ext/ostrel/desktop/qr_widget.h"
@@ -46,6 +49,21 @@ TEST(MarkdownWidget, HeightFollowsTheDocument) {
     view.render();
     EXPECT_TRUE(wait_until([&] { return doc->height() > before; }));
     EXPECT_EQ(view.widget("MdApp/Doc"), doc);
+}
+
+TEST(MarkdownWidget, WheelTurnsAreLeftToThePage) {
+    qt_app();
+    MarkdownWidget doc;
+    doc.set_markdown(QString("Paragraph\n\n").repeated(40));
+    doc.resize(200, 100);
+    const QPoint at(50, 50);
+    QWheelEvent wheel(at, at, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    wheel.accept();
+    QApplication::sendEvent(doc.viewport(), &wheel);
+    // Ignored, so the window system's turn goes on to the scroll area around.
+    EXPECT_FALSE(wheel.isAccepted());
+    EXPECT_EQ(doc.verticalScrollBar()->value(), 0);
 }
 
 TEST(QrMatrix, SizesForShortEmptyAndTooLongData) {
