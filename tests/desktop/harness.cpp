@@ -34,6 +34,12 @@ constexpr const char* kThemeObject = R"({"Theme": {
 
 }  // namespace
 
+// Fontconfig keeps a cache for the life of the process that the leak checker
+// of sanitizer builds reports at exit; it is the library's, not ours.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+
 QApplication& qt_app() {
     static QApplication* app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -95,7 +101,9 @@ bool LayerFixture::load_screen(Ostrel::OApp& app, const std::string& json, const
 bool LayerFixture::load(Ostrel::OApp& app, const std::string& theme, std::string* errors) const {
     qt_app();
     testing::internal::CaptureStderr();
-    const bool ok = Ostrel::load_assets(app, framework_themes_dir(), styles_dir, theme, {app_dir});
+    std::vector<std::string> app_dirs{app_dir};
+    app_dirs.insert(app_dirs.end(), extra_app_dirs.begin(), extra_app_dirs.end());
+    const bool ok = Ostrel::load_assets(app, framework_themes_dir(), styles_dir, theme, app_dirs);
     const std::string err = testing::internal::GetCapturedStderr();
     if (errors != nullptr) *errors = err;
     return ok;

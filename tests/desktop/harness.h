@@ -68,8 +68,11 @@ public:
               std::string* errors = nullptr) const;
 
     TempFolder folder;
-    std::string styles_dir;
-    std::string app_dir;
+    std::string styles_dir;  // framework styles: "widgets" and "mounts"
+    std::string app_dir;     // the application layer files of add_layer
+    // Further application style folders loaded after app_dir (such as the
+    // application's real layer files).
+    std::vector<std::string> extra_app_dirs;
 };
 
 // A DesktopView built on the store; the root is resized and shown (offscreen)
