@@ -67,6 +67,9 @@ TEST_F(ComboScreen, UserChoicesAreReported) {
     EXPECT_EQ(log.events, std::vector<std::string>{"CoApp/Kind|select:b"});
     EXPECT_EQ(app.selection["CoApp/Kind"], "b");
     EXPECT_EQ(kind->combo_box->currentIndex(), 1);
+    EXPECT_TRUE(view.choose("CoApp/Kind", "c"));
+    EXPECT_FALSE(view.choose("CoApp/Kind", "nope"));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"CoApp/Kind|select:b", "CoApp/Kind|select:c"}));
 }
 
 TEST_F(ComboScreen, PopupStyleOnlyForAVisibleFill) {

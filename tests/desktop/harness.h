@@ -105,8 +105,12 @@ public:
     bool press(const std::string& path, QPoint at = QPoint(-1, -1));
     // Focuses the editor at path and types text as a user would (per key).
     bool type_into(const std::string& path, const QString& text);
-    // The root drawn into an image.
+    // Picks the option with that value in the combo box at path as a user
+    // would (sends "select:" + value). False when there is no such option.
+    bool choose(const std::string& path, const std::string& value);
+    // The root drawn into an image; save_png also writes it to a file.
     QImage grab() const;
+    bool save_png(const QString& file) const;
 
 private:
     Ostrel::OApp* app_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 
+#include "ext/ostrel/desktop/vbox_widget.h"
 #include "tests/desktop/harness.h"
 
 namespace Ostrel {
@@ -84,18 +85,21 @@ TEST(Screenshot, FixtureScreenInBothThemes) {
         ViewHarness view(app, QSize(520, 720));
         view.render();
         const QImage image = view.grab();
-        app.node_states["ShotApp/Drawer"] = {"Open"};
-        view.render();
-        ASSERT_TRUE(wait_until([&] { return !view.entry("ShotApp/Drawer")->animating; }));
-        const QImage drawer = view.grab();
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.pixelColor(4, 4),
                   QColor(QString::fromStdString(app.themes.at(theme).string_var("Primary"))));
+        const QString name = theme == kDarkTheme ? "dark.png" : "light.png";
         if (!folder.isEmpty()) {
             QDir().mkpath(folder);
-            const QString name = theme == kDarkTheme ? "dark.png" : "light.png";
-            EXPECT_TRUE(image.save(folder + "/" + name));
-            EXPECT_TRUE(drawer.save(folder + "/drawer-" + name));
+            EXPECT_TRUE(view.save_png(folder + "/" + name));
+        }
+        // The same screen with the side sheet slid in over its scrim.
+        app.node_states["ShotApp/Drawer"] = {"Open"};
+        view.render();
+        ASSERT_TRUE(wait_until([&] { return !view.entry("ShotApp/Drawer")->animating; }));
+        EXPECT_TRUE(view.entry("ShotApp/Drawer")->scrim->isVisible());
+        if (!folder.isEmpty()) {
+            EXPECT_TRUE(view.save_png(folder + "/drawer-" + name));
         }
     }
 }
