@@ -36,12 +36,6 @@ constexpr const char* kThemeObject = R"({"Theme": {
 
 }  // namespace
 
-// Fontconfig keeps a cache for the life of the process that the leak checker
-// of sanitizer builds reports at exit; it is the library's, not ours.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 QApplication& qt_app() {
     static QApplication* app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
