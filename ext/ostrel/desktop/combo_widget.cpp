@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -29,6 +30,7 @@ ComboWidget::ComboWidget(QWidget* parent) : VBoxWidget(parent) {
     combo_box = new QComboBox(this);
     combo_box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo_box->setCursor(Qt::PointingHandCursor);
+    combo_box->installEventFilter(this);
     connect(combo_box, &QComboBox::activated, this,
             [this](int index) { on_combo_activated(index); });
 }
@@ -78,6 +80,13 @@ void ComboWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (on_resize) on_resize();
     layout_combo(this);
+}
+
+// A combo box that adjusts to its contents resizes itself on a timer after
+// its items change; put it back into the room this widget gives it.
+bool ComboWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == combo_box && event->type() == QEvent::Resize) layout_combo(this);
+    return VBoxWidget::eventFilter(watched, event);
 }
 
 void configure_combo(ComboWidget* combo, const NodeStyle& style,
