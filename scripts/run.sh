@@ -13,7 +13,10 @@ launcher=()
 if command -v ccache >/dev/null 2>&1; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+# Warnings stay warnings here: GCC 12 at -O3 reports a false -Wrestrict in
+# code that the test builds check with -Werror.
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DSCRIBENTA_WERROR=OFF \
+  "${launcher[@]}" >/dev/null
 cmake --build build/release -j "$(nproc)" --target scribenta
 
 program="$root/build/release/app/scribenta"

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QSettings>
@@ -145,6 +146,32 @@ TEST_F(Startup, TheStartupThemeIsNotWrittenBackButStoreValuesPersist) {
     };
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(restored, "yes");
+}
+
+TEST_F(Startup, AutomationClicksAndTypingReachTheNamedNodes) {
+    QTemporaryDir styles;
+    QFile layer(styles.filePath("startup.json"));
+    ASSERT_TRUE(layer.open(QIODevice::WriteOnly));
+    layer.write(R"({"Clicks": {
+        "Layout.Direction": "Column",
+        "Go": {"->": "S:Ostrel/Button", "Size.Height": 30, "Size.Width": 80},
+        "Name": {"->": "S:Ostrel/Editor", "Size.Height": 30, "Size.Width": 200}
+    }})");
+    layer.close();
+    config.style_dirs = {styles.path().toStdString()};
+    ::setenv("OSTREL_SHOT2", out.filePath("second.png").toUtf8().constData(), 1);
+    ::setenv("OSTREL_CLICK", "Go, Name = typed ,Go", 1);
+    int clicks = 0;
+    std::string typed;
+    config.build = [&clicks, &typed](OApp& app) {
+        app.set_root("Clicks");
+        app.on_click("Clicks/Go", [&clicks] { ++clicks; });
+        app.on_change("Clicks/Name", [&typed](const std::string& text) { typed = text; });
+    };
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(typed, " typed ");
+    EXPECT_TRUE(QFileInfo::exists(out.filePath("second.png")));
 }
 
 TEST_F(Startup, WindowGeometry) {

@@ -48,7 +48,10 @@ void start_multimedia_warmup() {
                          thread->requestInterruption();
                          thread->wait(kQuitWaitMs);
                      });
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    // Direct: the deferred deletion is posted as soon as the thread ends, so
+    // the shut-down's pass over deferred deletions frees the object.
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater,
+                     Qt::DirectConnection);
     thread->start(QThread::InheritPriority);
 }
 
