@@ -3,12 +3,11 @@
 // The editor's window with the sample site shown on its website tab, set up
 // the way the program shows it: the shipped layer files and themes, the site
 // shell on its first tab in editor view, dialogs, home page and project
-// configurator hidden, the site handlers wired, a timer service on Qt timers,
+// configurator hidden, the site handlers wired, the desktop's timer service,
 // and a DesktopView sized 1000 x 700 on the offscreen platform.
 
 #include <unistd.h>
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -19,6 +18,7 @@
 #include "ext/ostrel/desktop/asset_search.h"
 #include "ext/ostrel/desktop/desktop_view.h"
 #include "ext/ostrel/engine/asset_loading.h"
+#include "ext/ostrel/runtime/desktop_services.h"
 
 namespace site_bench {
 
@@ -67,9 +67,7 @@ public:
         load(theme);
         app_.set_root("App");
         app_.condition_tags.insert("Desktop");
-        app_.timer_service = [](int delay_ms, Ostrel::Callback fn) {
-            QTimer::singleShot(delay_ms, qApp, std::move(fn));
-        };
+        Ostrel::install_qt_timer(app_);
 
         shell_ = Scribenta::make_shell(kSite);
         shell_->tabs = Scribenta::site_shell_tabs();

@@ -1,12 +1,16 @@
 // Writes the website panel of the sample site as PNGs in both themes:
 // website_shot <folder>. The panel is scrolled through in window-high steps.
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <cstdio>
 
 #include "bench/site/site_screen.h"
+#include "ext/ostrel/desktop/editor_widget.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -21,8 +25,14 @@ int main(int argc, char** argv) {
         site_bench::SiteScreen screen(theme);
         // Some typing, so the shot shows the previews following the fields.
         const auto& p = screen.site().paths;
-        screen.app().dispatch_event(p.logo_height_mobile, "input:20");
-        screen.view().schedule_render();
+        if (const auto* entry = screen.view().find(p.logo_height_mobile); entry && entry->editor) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("20"));
+            QApplication::sendEvent(entry->editor->line_edit, &key);
+        }
+        // Lets the field's placeholder animation (150 ms) end before the shot.
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         screen.idle();
         QScrollArea* scroll = nullptr;
         for (auto* area : screen.root()->findChildren<QScrollArea*>()) {
