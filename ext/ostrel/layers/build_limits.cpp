@@ -1,0 +1,47 @@
+#include "ext/ostrel/layers/build_limits.h"
+
+namespace Layers {
+
+namespace {
+
+thread_local int t_depth = 0;
+thread_local FileBuildScope* t_scope = nullptr;
+
+}  // namespace
+
+BuildLevel::BuildLevel() {
+    ++t_depth;
+    if (t_scope) ++t_scope->built_;
+}
+
+BuildLevel::~BuildLevel() {
+    --t_depth;
+}
+
+bool BuildLevel::next_too_deep() {
+    return t_depth >= kMaxNesting;
+}
+
+FileBuildScope::FileBuildScope() : previous_(t_scope) {
+    t_scope = this;
+}
+
+FileBuildScope::~FileBuildScope() {
+    t_scope = previous_;
+}
+
+bool FileBuildScope::active() {
+    return t_scope != nullptr;
+}
+
+bool fits_build_budget(std::size_t objects) {
+    if (!t_scope) return true;
+    return t_scope->built_ <= kMaxBuiltObjects && objects <= kMaxBuiltObjects - t_scope->built_;
+}
+
+std::string key_for_message(const std::string& key) {
+    constexpr std::size_t kShown = 64;
+    return key.size() <= kShown ? key : key.substr(0, kShown) + "...";
+}
+
+}  // namespace Layers

@@ -1,0 +1,62 @@
+#pragma once
+
+// Limits that keep a hostile layer file from exhausting the stack or memory
+// while its styles are built. A member past a limit is reported on one line
+// and skipped; the rest of the file, and every other file, still loads.
+
+#include <cstddef>
+#include <string>
+
+namespace Layers {
+
+// Levels of styles and attribute variants below a top-level style, "/" steps
+// of a key included.
+constexpr int kMaxNesting = 256;
+// Names one member key may stand for, and groups expanded on the way to one.
+constexpr std::size_t kMaxKeyAlternatives = 4096;
+constexpr int kMaxKeyGroups = 256;
+// Styles and attributes one file may make before key alternatives that would
+// copy a member many times are refused. Far above any real layer file;
+// members without alternatives always load, as they cost no more than their
+// own text.
+constexpr std::size_t kMaxBuiltObjects = 262144;
+
+// One level of a style or attribute under construction from JSON on this
+// thread: counts its depth and the object against the current file's budget.
+class BuildLevel {
+public:
+    BuildLevel();
+    ~BuildLevel();
+    BuildLevel(const BuildLevel&) = delete;
+    BuildLevel& operator=(const BuildLevel&) = delete;
+
+    // Whether a style or attribute made below the current level would lie
+    // deeper than kMaxNesting.
+    static bool next_too_deep();
+};
+
+// The budget of one layer file. The loader opens one per file; a style
+// built outside any (a top-level construction of its own) opens its own.
+class FileBuildScope {
+public:
+    FileBuildScope();
+    ~FileBuildScope();
+    FileBuildScope(const FileBuildScope&) = delete;
+    FileBuildScope& operator=(const FileBuildScope&) = delete;
+
+    static bool active();
+
+private:
+    friend class BuildLevel;
+    friend bool fits_build_budget(std::size_t);
+    std::size_t built_ = 0;
+    FileBuildScope* previous_ = nullptr;
+};
+
+// Whether `objects` more styles and attributes fit the current file's budget.
+bool fits_build_budget(std::size_t objects);
+
+// The key as a message shows it: at most 64 bytes, then "...".
+std::string key_for_message(const std::string& key);
+
+}  // namespace Layers
