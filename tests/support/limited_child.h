@@ -39,7 +39,13 @@ inline bool run_limited(const std::function<bool()>& body, ChildLimits limits = 
         setrlimit(RLIMIT_AS, &as);
 #endif
         alarm(limits.seconds);
-        _exit(body() ? 0 : 1);
+        // An exception (std::bad_alloc at the memory limit) must end the
+        // child here, not unwind into the test runner it is a copy of.
+        try {
+            _exit(body() ? 0 : 1);
+        } catch (...) {
+            _exit(3);
+        }
     }
     int status = 0;
     waitpid(pid, &status, 0);
