@@ -115,3 +115,30 @@ TEST(HostileLayers, AlternativesWithinTheLimitsAllLoad) {
     EXPECT_EQ(style.children().size(), 64u);
     EXPECT_EQ(style.children().back()->children().size(), 64u);
 }
+
+TEST(HostileLayers, BasesCopiedIntoBasesStopAtTheCopyBudget) {
+    // Each style has two children based on the next one: resolving the first
+    // would copy 2^40 styles.
+    std::string file = "{";
+    for (int i = 0; i < 40; ++i) {
+        file += "\"S" + std::to_string(i) + "\": {\"x\": \"S:S" + std::to_string(i + 1) +
+                "\", \"y\": \"S:S" + std::to_string(i + 1) + "\"}, ";
+    }
+    file += "\"S40\": {\"Fill\": 1}, \"Kept\": {\"Fill\": 2}}";
+    EXPECT_TRUE(test_support::run_limited(
+        [&] {
+            TempDir dir("bases");
+            dir.write("a.json", file);
+            dir.write("b.json", R"({"Other": {"->": "S:Kept"}})");
+            testing::internal::CaptureStderr();
+            load_directory(registry(), dir.path().string(), "");
+            const std::string report = testing::internal::GetCapturedStderr();
+            auto* other = dynamic_cast<LStyle*>(find(registry(), "Other"));
+            auto* last = dynamic_cast<LStyle*>(find(registry(), "S39/x"));
+            return report ==
+                       "Layers: stopped copying base styles after 1048576 styles and "
+                       "attributes; further copies are left out\n" &&
+                   other != nullptr && last != nullptr && last->attribute("Fill") != nullptr;
+        },
+        {5}));
+}

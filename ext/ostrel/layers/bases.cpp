@@ -3,6 +3,7 @@
 #include <set>
 #include <unordered_map>
 
+#include "ext/ostrel/layers/build_limits.h"
 #include "ext/ostrel/layers/diagnostics.h"
 #include "ext/ostrel/layers/grammar.h"
 #include "ext/ostrel/layers/internal.h"
@@ -132,6 +133,11 @@ void resolve_base_references(Registry& registry, LStyle* style) {
 void apply_base(LStyle* self, LStyle* base) {
     // A base that encloses the style would be copied into itself.
     if (!self || !base || is_self_or_enclosing(self, base)) return;
+    // Past the copy budget only the base itself is recorded.
+    if (copies_spent()) {
+        if (!self->base()) set_base_acyclic(self, base);
+        return;
+    }
 
     const auto own_attributes = attributes_by_name(self);
     for (auto& [name, inherited] : attributes_by_name(base)) {
@@ -168,7 +174,9 @@ void apply_base(LStyle* self, LStyle* base) {
             result = found->second;
             apply_base(result, inherited);
         } else {
+            const std::size_t before = self->children().size();
             clone_style(inherited, self);
+            if (self->children().size() == before) continue;  // left out: copies spent
             result = static_cast<LStyle*>(self->children().back().get());
         }
         if (noted.insert(result).second) order.push_back(result);

@@ -1,11 +1,14 @@
 #include "ext/ostrel/layers/build_limits.h"
 
+#include "ext/ostrel/layers/diagnostics.h"
+
 namespace Layers {
 
 namespace {
 
 thread_local int t_depth = 0;
 thread_local FileBuildScope* t_scope = nullptr;
+thread_local CopyScope* t_copies = nullptr;
 
 }  // namespace
 
@@ -37,6 +40,33 @@ bool FileBuildScope::active() {
 bool fits_build_budget(std::size_t objects) {
     if (!t_scope) return true;
     return t_scope->built_ <= kMaxBuiltObjects && objects <= kMaxBuiltObjects - t_scope->built_;
+}
+
+CopyScope::CopyScope() : previous_(t_copies) {
+    t_copies = this;
+}
+
+CopyScope::~CopyScope() {
+    t_copies = previous_;
+}
+
+bool take_copy() {
+    if (!t_copies) return true;
+    if (t_copies->copied_ < kMaxCopiedObjects) {
+        ++t_copies->copied_;
+        return true;
+    }
+    if (!t_copies->reported_) {
+        t_copies->reported_ = true;
+        report_line("Layers: stopped copying base styles after " +
+                    std::to_string(kMaxCopiedObjects) +
+                    " styles and attributes; further copies are left out");
+    }
+    return false;
+}
+
+bool copies_spent() {
+    return t_copies && t_copies->copied_ >= kMaxCopiedObjects;
 }
 
 std::string key_for_message(const std::string& key) {

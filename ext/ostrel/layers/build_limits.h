@@ -53,6 +53,32 @@ private:
     FileBuildScope* previous_ = nullptr;
 };
 
+// Styles and attributes that applying bases and merging may copy in one
+// mount: bases of bases copied into several children each double what they
+// copy, so a small file could otherwise ask for billions.
+constexpr std::size_t kMaxCopiedObjects = std::size_t{1} << 20;
+
+// The copy budget of one mount; without one, copies are not counted.
+class CopyScope {
+public:
+    CopyScope();
+    ~CopyScope();
+    CopyScope(const CopyScope&) = delete;
+    CopyScope& operator=(const CopyScope&) = delete;
+
+private:
+    friend bool take_copy();
+    friend bool copies_spent();
+    std::size_t copied_ = 0;
+    bool reported_ = false;
+    CopyScope* previous_ = nullptr;
+};
+
+// Counts one copied style or attribute. False once the mount's budget is
+// spent: the copy is then left out, and the first refusal prints one line.
+bool take_copy();
+bool copies_spent();
+
 // Whether `objects` more styles and attributes fit the current file's budget.
 bool fits_build_budget(std::size_t objects);
 

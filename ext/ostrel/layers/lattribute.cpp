@@ -209,7 +209,7 @@ void LAttribute::unlink() {
 }
 
 void LAttribute::clone_into(LObject* destination) const {
-    if (!destination) return;
+    if (!destination || !take_copy()) return;
     auto owned = std::make_unique<LAttribute>(name(), nlohmann::ordered_json());
     LAttribute* copy = owned.get();
     auto variants = collect_variants(false);  // taken before the copy can join them

@@ -187,6 +187,7 @@ void mount_files(Registry& registry, const fs::path& /*directory*/, const FileTe
         }
     }
     const NewStyleSet built = build_file_styles(registry, parsed, mount);
+    CopyScope copies;  // one budget for everything this mount copies
     for (LStyle* style : built) resolve_base_references(registry, style);
     for (LStyle* style : built) LStyle::resolve_bases(style);
     place_pending(registry);
