@@ -142,3 +142,54 @@ TEST(HostileLayers, BasesCopiedIntoBasesStopAtTheCopyBudget) {
         },
         {5}));
 }
+
+TEST(HostileLayers, LongChainsOfBasesLoadInBoundedTime) {
+    // 20,000 styles each based on the next, written forwards and backwards,
+    // and each holding a child based on the next style. Path lookups, cycle
+    // checks and resolution must neither go quadratic nor recurse once per
+    // style. (More keys in one object would time the JSON library instead,
+    // whose ordered objects find each key by a linear search.)
+    constexpr int kStyles = 20000;
+    const auto chain = [](bool backwards, bool through_children) {
+        std::string file = "{";
+        for (int k = 0; k < kStyles; ++k) {
+            const int i = backwards ? kStyles - 1 - k : k;
+            const std::string next = "\"S:S" + std::to_string(i + 1) + "\"";
+            file += "\"S" + std::to_string(i) +
+                    "\": " + (through_children ? "{\"c\": " + next + "}" : next) + ", ";
+        }
+        return file + "\"S" + std::to_string(kStyles) + "\": {\"Fill\": 1}}";
+    };
+    const std::string too_long = "Layers: base chain longer than 1024 left out on style \"S" +
+                                 std::to_string(kStyles - 1025);
+    const std::string unresolved =
+        "Layers: bases nested deeper than 1024 levels are left unresolved\n";
+    const struct {
+        const char* name;
+        std::string file;
+        std::string report_start;  // the first line on standard error
+    } cases[] = {
+        {"forwards", chain(false, false), unresolved},
+        {"backwards", chain(true, false), too_long + "\"\n"},
+        {"through children", chain(false, true), unresolved},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(test_support::run_limited(
+            [&] {
+                TempDir dir("chain");
+                dir.write("a.json", c.file);
+                dir.write("b.json", R"({"Other": {"Fine": 2}})");
+                testing::internal::CaptureStderr();
+                load_directory(registry(), dir.path().string(), "");
+                const std::string report = testing::internal::GetCapturedStderr();
+                auto* other = dynamic_cast<LStyle*>(find(registry(), "Other"));
+                auto* first = dynamic_cast<LStyle*>(find(registry(), "S0"));
+                const bool ok = report.rfind(c.report_start, 0) == 0 && other != nullptr &&
+                                other->attribute("Fine") != nullptr && first != nullptr;
+                if (!ok) fprintf(stderr, "%s reported:\n%.300s\n", c.name, report.c_str());
+                return ok;
+            },
+            {5}))
+            << c.name;
+    }
+}

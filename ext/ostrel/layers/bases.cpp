@@ -25,9 +25,20 @@ std::vector<LObject*> child_snapshot(LObject* object) {
     return children;
 }
 
-// Sets the base unless that would close a chain of bases.
+// Sets the base unless that would close a chain of bases (false), or unless
+// the base's chain is longer than kMaxBaseChain (left out, with one line):
+// every check walks the chain, so unbounded chains would make loading
+// quadratic. The walk itself stops there too.
 bool set_base_acyclic(LStyle* style, LStyle* base) {
-    if (base && base_chain_reaches(base, style)) return false;
+    std::size_t length = 0;
+    for (const LStyle* at = base; at; at = at->base()) {
+        if (at == style) return false;
+        if (++length > kMaxBaseChain) {
+            report_line("Layers: base chain longer than " + std::to_string(kMaxBaseChain) +
+                        " left out on style " + quoted(style->style_path()));
+            return true;  // not a cycle: no second message
+        }
+    }
     style->set_base(base);
     return true;
 }
@@ -49,6 +60,7 @@ void reorder_child_styles(LStyle* style, const std::vector<LStyle*>& order) {
     for (std::size_t k = 0; k < positions.size(); ++k) {
         children[positions[k]] = std::move(taken[order[k]]);
     }
+    style->children_reordered();
 }
 
 void overwrite_attribute(LAttribute* destination, LAttribute* incoming) {

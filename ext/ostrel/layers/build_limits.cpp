@@ -50,18 +50,19 @@ CopyScope::~CopyScope() {
     t_copies = previous_;
 }
 
+void report_once(const std::string& line) {
+    if (t_copies && !t_copies->reported_.insert(line).second) return;
+    report_line(line);
+}
+
 bool take_copy() {
     if (!t_copies) return true;
     if (t_copies->copied_ < kMaxCopiedObjects) {
         ++t_copies->copied_;
         return true;
     }
-    if (!t_copies->reported_) {
-        t_copies->reported_ = true;
-        report_line("Layers: stopped copying base styles after " +
-                    std::to_string(kMaxCopiedObjects) +
-                    " styles and attributes; further copies are left out");
-    }
+    report_once("Layers: stopped copying base styles after " + std::to_string(kMaxCopiedObjects) +
+                " styles and attributes; further copies are left out");
     return false;
 }
 

@@ -5,6 +5,7 @@
 // and skipped; the rest of the file, and every other file, still loads.
 
 #include <cstddef>
+#include <set>
 #include <string>
 
 namespace Layers {
@@ -53,12 +54,18 @@ private:
     FileBuildScope* previous_ = nullptr;
 };
 
+// Links in a chain of bases, and styles whose bases are resolved one inside
+// another's resolution.
+constexpr std::size_t kMaxBaseChain = 1024;
+constexpr int kMaxResolveDepth = 1024;
+
 // Styles and attributes that applying bases and merging may copy in one
 // mount: bases of bases copied into several children each double what they
 // copy, so a small file could otherwise ask for billions.
 constexpr std::size_t kMaxCopiedObjects = std::size_t{1} << 20;
 
-// The copy budget of one mount; without one, copies are not counted.
+// The copy budget of one mount, and the lines it printed once; without one,
+// copies are not counted.
 class CopyScope {
 public:
     CopyScope();
@@ -69,10 +76,14 @@ public:
 private:
     friend bool take_copy();
     friend bool copies_spent();
+    friend void report_once(const std::string&);
     std::size_t copied_ = 0;
-    bool reported_ = false;
+    std::set<std::string> reported_;
     CopyScope* previous_ = nullptr;
 };
+
+// Prints `line` on standard error once per mount (every time outside one).
+void report_once(const std::string& line);
 
 // Counts one copied style or attribute. False once the mount's budget is
 // spent: the copy is then left out, and the first refusal prints one line.
