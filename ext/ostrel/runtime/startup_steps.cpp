@@ -41,7 +41,9 @@ WindowGeometry window_geometry_from_env() {
 QIcon window_icon_for(const std::string& logo) {
     QIcon icon;
     if (is_png_name(logo)) {
-        const QImage image(QString::fromStdString(resolve_icon_path(logo)));
+        const std::string path = resolve_icon_path(logo);
+        if (path.empty()) return icon;
+        const QImage image(QString::fromStdString(path));
         if (image.isNull()) return icon;
         for (const int size : kIconSizes) {
             icon.addPixmap(QPixmap::fromImage(
