@@ -10,16 +10,16 @@
 #include "app/home_actions.h"
 #include "app/open_configs.h"
 #include "app/text_view.h"
+#include "app/window_declaration.h"
 #include "app/window_sides.h"
 #include "ext/ostrel/engine/oapp.h"
 #include "ext/ostrel/runtime/desktop_app.h"
 #include "ext/ostrel/runtime/settings_window.h"
 
-namespace Ostrel {
-
 namespace {
 
 using namespace Scribenta;
+using Ostrel::OApp;
 
 void wire_shell_tabs(OApp& app, const std::shared_ptr<Shell>& shell,
                      const std::vector<ShellTab>& tabs, const std::string& first) {
@@ -48,11 +48,13 @@ void open_start_up_list(OpenConfigs& configs) {
 
 }  // namespace
 
-void build_app(OApp& app) {
+namespace Scribenta {
+
+AppContext declare_window(Ostrel::OApp& app) {
     app.set_root("App");
     AppContext ctx;
     ctx.app = &app;
-    ctx.window_tabs = install_settings_window(app, "App", "Scribenta Window", {}, {});
+    ctx.window_tabs = Ostrel::install_settings_window(app, "App", "Scribenta Window", {}, {});
 
     for (const char* path :
          {kConfigPane, kNewWebsiteDialog, "App/Add Project Dialog", "App/Add Topic Dialog",
@@ -98,8 +100,16 @@ void build_app(OApp& app) {
     wire_project_side(ctx);
     wire_open_configs(app, ctx.configs);
     wire_home_actions(app, HomeActions{&app, ctx.configs, ctx.show_message});
+    return ctx;
+}
 
-    open_start_up_list(configs);
+}  // namespace Scribenta
+
+namespace Ostrel {
+
+void build_app(OApp& app) {
+    const Scribenta::AppContext ctx = Scribenta::declare_window(app);
+    open_start_up_list(*ctx.configs);
 }
 
 }  // namespace Ostrel
