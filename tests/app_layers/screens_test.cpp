@@ -260,6 +260,7 @@ struct Screen {
     std::function<void(OApp&)> setup;
     std::string dialog;  // drawn on its own when set
     int height = 800;
+    int width = 1280;
 };
 
 std::vector<Screen> screens() {
@@ -295,6 +296,8 @@ std::vector<Screen> screens() {
          ""},
         {"family", [](OApp& app) { project_screen(app, "Project Panel", true); }, ""},
     };
+    out.push_back(
+        {"site-narrow", [](OApp& app) { site_screen(app, "Website Panel"); }, "", 700, 560});
     out.push_back(
         {"site-Website-whole", [](OApp& app) { site_screen(app, "Website Panel"); }, "", 1900});
     for (const std::string& panel : kSitePanels) {
@@ -359,7 +362,7 @@ TEST_F(AppLayers, EveryScreenRendersInBothThemes) {
                     "the family as its first member.";
                 image = dialog_image(*app, screen.dialog);
             } else {
-                desktop_test::ViewHarness view(*app, QSize(1280, screen.height));
+                desktop_test::ViewHarness view(*app, QSize(screen.width, screen.height));
                 view.render();
                 image = view.grab();
             }
