@@ -44,6 +44,14 @@ void basic_site_form(Ostrel::OApp& app, EditState& edits, Shell& site_shell,
                  {"/URL Field", "url"},
                  {"/Copyright Field", "copyright"},
                  {"/Output Field", "output"}});
+    const auto branding = doc.find("branding");
+    const nlohmann::ordered_json brand = branding != doc.end() && branding->is_object()
+                                             ? *branding
+                                             : nlohmann::ordered_json::object();
+    fill_fields(app, site_shell.panels + "/Website Panel/Main Tab Group/Main Tab Form", brand,
+                {{"/Heights Row/Logo Height Field", "logo_height"},
+                 {"/Heights Row/Logo Height Mobile Field", "logo_height_mobile"},
+                 {"/Tab Text Field", "tab_text"}});
 }
 
 void basic_project_form(Ostrel::OApp& app, EditState& edits, Shell& project_shell, MemberView& view,
