@@ -44,6 +44,8 @@ void basic_site_form(Ostrel::OApp& app, EditState& edits, Shell& site_shell,
                  {"/URL Field", "url"},
                  {"/Copyright Field", "copyright"},
                  {"/Output Field", "output"}});
+    const std::string avatar = site_shell.panels + "/Website Panel/Logo Picker/Avatar";
+    app.set_image(avatar + "/Logo Image", config.logo);
     const auto branding = doc.find("branding");
     const nlohmann::ordered_json brand = branding != doc.end() && branding->is_object()
                                              ? *branding
@@ -65,6 +67,8 @@ void basic_project_form(Ostrel::OApp& app, EditState& edits, Shell& project_shel
     fill_fields(app, project_shell.panels + "/Project Panel/Project Form", doc,
                 {{"/Slug Field", "slug"}, {"/Name Field", "name"}, {"/Tagline Field", "tagline"}});
 
+    app.set_image(project_shell.panels + "/Project Panel/Logo Picker/Avatar/Logo Image",
+                  shown.logo);
     const std::string project_tab = project_shell.sidebar + "/Project Tab";
     app.texts[project_tab + "/Label"] = shown.flag ? "Project Family" : "Project";
     if (shown.flag != view.family_shown) {

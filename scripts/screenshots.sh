@@ -79,7 +79,7 @@ for theme in dark light; do
     shot project-readme "Readme Tab" "$rocket"
     shot family "Projects Tab,proj-2" "$site"
     shot family-overview "" "$orbit"
-    shot unsupported "" "$work/notes.json"
+    shot unsupported "," "$work/notes.json"
     shot new-website "New Website Button"
     shot new-website-error "New Website Button,Create Button"
     shot add-project "Projects Tab,Add Project Button" "$site"
