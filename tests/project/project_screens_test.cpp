@@ -8,6 +8,7 @@
 #include <QImage>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -121,6 +122,27 @@ TEST_P(ProjectScreens, StandAloneProjectPanels) {
         select_tab(app, *shell, tab);
         shoot("rocket-" + name);
     }
+}
+
+TEST_P(ProjectScreens, CardsWithoutOptionalFields) {
+    std::ofstream(site / "projects/comet/.scribenta-project")
+        << R"({"name": "Comet", "requires": [{"name": "libuv"}],
+               "downloads": [{"platform_label": "Windows"},
+                             {"platform_label": "Linux", "url": "https://x.example/c.tgz"}]})";
+    show({member("comet", "Comet")});
+    select_tab(app, *shell, "Dependencies Tab");
+    shoot("comet-dependencies");
+    select_tab(app, *shell, "Downloads Tab");
+    shoot("comet-downloads");
+    const std::string cards = shell->panels + "/Downloads Panel/Download Cards";
+    const auto shown_on_screen = [&](const std::string& path) {
+        const QWidget* widget = view->widget(path);
+        return widget != nullptr && widget->isVisible();
+    };
+    EXPECT_FALSE(shown_on_screen(cards + "/download-0/Size"));
+    EXPECT_FALSE(shown_on_screen(cards + "/download-0/Texts/Subtitle"));
+    EXPECT_TRUE(shown_on_screen(cards + "/download-1/Texts/Subtitle"));
+    EXPECT_TRUE(shown_on_screen(cards + "/download-1/Texts/Title"));
 }
 
 TEST_P(ProjectScreens, FamilyOverviewAndMember) {
