@@ -120,7 +120,9 @@ void flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* current) {
         edits.pending.clear();
         std::string written;
         edits.text = read_text_file(edits.config_path, written) ? written : config.text;
-        if (current && current->shell) set_field_text(app, current->shell->text_editor, edits.text);
+        if (const auto shell = current ? current->shell.lock() : nullptr) {
+            set_field_text(app, shell->text_editor, edits.text);
+        }
     }
     if (!manifest.text.empty() && safe_write_file(manifest.path, manifest.text)) {
         edits.pending_source.clear();

@@ -51,6 +51,14 @@ void select_tab(Ostrel::OApp& app, Shell& shell, const std::string& tab) {
     }
 }
 
+void wire_shell_tabs(Ostrel::OApp& app, const std::shared_ptr<Shell>& shell) {
+    Ostrel::OApp* store = &app;
+    for (const auto& tab : shell->tabs) {
+        app.on_click(shell->sidebar + "/" + tab.first,
+                     [store, shell, name = tab.first] { select_tab(*store, *shell, name); });
+    }
+}
+
 std::string first_dirty_guard(const Shell& shell) {
     for (const auto& guard : shell.guards) {
         if (guard.dirty && guard.dirty()) return guard.name;

@@ -47,9 +47,12 @@ struct Shell {
 };
 
 // The shell of the configuration being shown; handlers that act on whichever
-// configurator is on screen hold this and read it when they run.
+// configurator is on screen hold this and read it when they run. It does not
+// own the shell: a shell's reload often reaches this holder (through the edit
+// queue), and an owning pointer would make a cycle that is never freed. The
+// shells are owned by the handlers registered on them.
 struct CurrentShell {
-    std::shared_ptr<Shell> shell;
+    std::weak_ptr<Shell> shell;
 };
 
 // A shell with its nine paths derived from `base`; registers nothing.
@@ -62,6 +65,10 @@ const std::vector<ShellTab>& project_shell_tabs();
 // Moves "Active" to the tab's button and shows only its panel. Selecting the
 // current tab changes nothing.
 void select_tab(Ostrel::OApp& app, Shell& shell, const std::string& tab);
+
+// Registers a click handler on each tab button of the shell's table, in
+// table order, running select_tab with that tab.
+void wire_shell_tabs(Ostrel::OApp& app, const std::shared_ptr<Shell>& shell);
 
 // The name of the first guard whose editor holds unsaved text, or "".
 std::string first_dirty_guard(const Shell& shell);

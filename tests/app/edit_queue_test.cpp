@@ -83,6 +83,25 @@ TEST_F(EditQueueTest, ExplicitFlushWritesAtOnceAndCancelsArmedWrites) {
     EXPECT_EQ(TempDir::read(config), R"({"title": "Outside"})");
 }
 
+TEST_F(EditQueueTest, WithoutATimerEditsWaitForTheNextFlush) {
+    // Also what happens at quit: the armed write never fires, the quit flush
+    // writes.
+    app.timer_service = nullptr;
+    open(R"({"title": "A"})");
+    queue_edit("/title", "B");
+    EXPECT_EQ(TempDir::read(config), R"({"title": "A"})");
+    flush_edits();
+    EXPECT_EQ(compact(config), R"({"format":1,"title":"B"})");
+}
+
+TEST_F(EditQueueTest, ConfigWithANumberTooLargeIsLeftAlone) {
+    open(R"({"title": "A", "n": 1e999})");
+    queue_edit("/title", "B");
+    flush_edits();
+    EXPECT_EQ(TempDir::read(config), R"({"title": "A", "n": 1e999})");
+    EXPECT_EQ(edits->pending.size(), 1u);
+}
+
 TEST_F(EditQueueTest, FlushWithNothingQueuedStillCancelsAndWritesNothing) {
     open(R"({"title": "A"})");
     const auto generation = edits->generation;
@@ -310,6 +329,19 @@ TEST_F(EditQueueTest, FailedConfigWriteKeepsEveryEditQueued) {
     });
     std::filesystem::permissions(config.parent_path(), std::filesystem::perms::owner_all);
     EXPECT_TRUE(ok);
+}
+
+TEST(EditQueueOwnership, AShellWhoseReloadQueuesEditsIsFreed) {
+    std::weak_ptr<Shell> watched;
+    {
+        Ostrel::OApp app;
+        auto shell = make_shell("App/S");
+        auto edits = std::make_shared<EditState>();
+        const FlushEdits flush{&app, edits, std::make_shared<CurrentShell>(CurrentShell{shell})};
+        shell->reload = [queue = QueueEdit{&app, edits, flush}] { queue("/title", "T"); };
+        watched = shell;
+    }
+    EXPECT_TRUE(watched.expired());
 }
 
 }  // namespace

@@ -66,6 +66,18 @@ TEST(SelectTab, MovesActiveAndShowsOnlyThatPanel) {
     }
 }
 
+TEST(SelectTab, TabButtonsSelectTheirTab) {
+    Ostrel::OApp app;
+    auto project = make_shell(kProject);
+    project->tabs = project_shell_tabs();
+    wire_shell_tabs(app, project);
+    EXPECT_EQ(app.click_handlers.size(), 9u);
+    app.dispatch_event(kProject + "/Editor Panel/Sidebar/Versions Tab", "click");
+    EXPECT_EQ(project->current_tab, "Versions Tab");
+    EXPECT_FALSE(app.hidden.count(kProject + "/Editor Panel/Panels/Versions Panel"));
+    EXPECT_TRUE(app.hidden.count(kProject + "/Editor Panel/Panels/Project Panel"));
+}
+
 TEST(SelectTab, SameTabNamesInTwoShellsStayApart) {
     Ostrel::OApp app;
     const auto site = site_shell();

@@ -42,4 +42,15 @@ struct UploadResult {
     std::string error;
 };
 
+// The outcome of one update check; every finished check fills all fields.
+struct UpdateResult {
+    bool ok = false;         // the manifest was fetched and read
+    std::string error;       // why not, when ok is false
+    bool available = false;  // the manifest names a newer version
+    std::string latest_version;
+    std::string notes_url;      // empty when the manifest gives none
+    std::string download_page;  // empty when the manifest gives none
+    std::string download_url;   // the platform's download, else the download page
+};
+
 }  // namespace Ostrel
