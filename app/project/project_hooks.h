@@ -1,0 +1,24 @@
+#pragma once
+
+// Operations of the project panels that the form rendering calls but that
+// other panels own (versions table, README and LICENSE create rows, topics).
+// Each stays empty until its panel is wired, and an empty one is skipped.
+
+#include <functional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace Scribenta {
+
+struct ProjectPanelHooks {
+    // Starts a versions listing for the configuration open in the edit queue.
+    std::function<void()> refresh_versions;
+    std::function<void()> refresh_readme_create_row;
+    std::function<void()> refresh_license_create_row;
+    // Fills the topics panel from the source-root manifest (an object).
+    std::function<void(const nlohmann::json& manifest, const std::string& project_dir)>
+        populate_topics;
+};
+
+}  // namespace Scribenta
