@@ -71,12 +71,18 @@ std::string create_home_fragment(const fs::path& site_folder, const std::string&
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);  // a failure shows in the write below
     // An existing fragment keeps its content: a reused id reuses the section.
-    if (!fs::exists(file, ec)) {
+    // Whatever stands at the name (a link, even a dangling one, included) is
+    // never written through, also when it appears between test and write.
+    const auto present = [&file] {
+        std::error_code status_ec;
+        return fs::exists(fs::symlink_status(file, status_ec));
+    };
+    if (!present()) {
         const std::string placeholder =
             "<section>\n  <div class=\"section_content slim\">\n    <p>New custom section "
             "\u2014 edit " +
             rel + ".</p>\n  </div>\n</section>\n";
-        if (!safe_write_file(file, placeholder)) return {};
+        if (!safe_create_file(file, placeholder) && !present()) return {};
     }
     return "/" + rel;
 }

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "app/site/logo_heights.h"
+#include "app/site/project_cards.h"
+#include "app/site/socials.h"
 #include "ext/ostrel/engine/oapp.h"
 
 namespace Scribenta {
@@ -53,6 +55,24 @@ SiteWiring wire_site_configurator(const SiteWiringContext& context) {
     site.form = std::make_shared<SiteFormBinding>(SiteFormBinding{
         &app, context.edits, context.shell, paths, site.favicon_hint, site.favicon_source_path,
         site.favicon_background_text, site.preview, site.refresh_logo_previews, site.hooks});
+
+    // A caller without the window's dialogs gets them wired here.
+    site.list_panels = {&app,
+                        context.edits,
+                        context.shell,
+                        context.flush_edits,
+                        context.queue_edit,
+                        context.show_message.app ? context.show_message : wire_message_dialog(app),
+                        context.show_confirm.app ? context.show_confirm : wire_confirm_dialog(app),
+                        paths,
+                        site.hooks,
+                        std::make_shared<CardTargets>(),
+                        std::make_shared<PolicyTextKeep>(),
+                        context.open_site_project};
+    site.policies = wire_policies(site.list_panels, context.policies_editor);
+    wire_project_cards(site.list_panels);
+    site.home_sections = wire_home_sections(site.list_panels, context.section_editor);
+    site.social_icon = wire_socials(site.list_panels);
 
     if (context.shown_config_path) {
         context.shell->reload = [form = site.form, shown = context.shown_config_path] {

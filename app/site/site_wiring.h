@@ -15,8 +15,11 @@
 #include "app/edit_queue.h"
 #include "app/fields.h"
 #include "app/shell.h"
+#include "app/site/home_sections.h"
 #include "app/site/logo_picker.h"
+#include "app/site/policies.h"
 #include "app/site/site_hooks.h"
+#include "app/site/site_panels.h"
 #include "app/site/site_paths.h"
 #include "app/site/tab_preview.h"
 #include "app/site/website_form.h"
@@ -39,6 +42,15 @@ struct SiteWiringContext {
     std::function<std::string()> shown_config_path;
     // Sets the shown configuration's tab logo and runs sync_config_tab.
     std::function<void(const std::string& logo)> set_config_logo;
+    // The list panels (project cards, socials, home sections, policies).
+    // Without the window's dialogs (app null) the site wiring wires them.
+    ShowMessage show_message{};
+    ShowConfirm show_confirm{};
+    OpenSiteProject open_site_project{};
+    // The window's policy and section content editors; when null the site
+    // wiring makes and wires them and adds them to the site shell's guards.
+    std::shared_ptr<FileEditor> policies_editor{};
+    std::shared_ptr<FileEditor> section_editor{};
 };
 
 // What the wiring made; the window declaration and the later site panels
@@ -52,6 +64,10 @@ struct SiteWiring {
     RefreshLogoPreviews refresh_logo_previews;
     std::shared_ptr<SitePanelHooks> hooks;  // filled by the later panels' wiring
     std::shared_ptr<SiteFormBinding> form;
+    SitePanelsContext list_panels;  // what the list panels share
+    std::shared_ptr<std::string> social_icon;
+    HomeSectionsWiring home_sections;
+    PoliciesWiring policies;
 
     // populate_site_form for a configuration being shown (show_open_config).
     void populate_site_form(const std::string& config_path) const;

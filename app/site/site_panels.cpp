@@ -1,0 +1,18 @@
+#include "app/site/site_panels.h"
+
+namespace Scribenta {
+
+void ReloadKeepingPolicyText::operator()() const {
+    if (!shell->reload) return;
+    keep->keep = true;
+    shell->reload();
+    keep->keep = false;
+}
+
+bool SitePanelsContext::site_shown() const {
+    if (edits->config_path.empty()) return false;
+    const auto& current = flush_edits.current;
+    return !current || current->shell.lock() == shell;
+}
+
+}  // namespace Scribenta
