@@ -21,14 +21,13 @@ namespace {
 using namespace Scribenta;
 using Ostrel::OApp;
 
-void wire_shell_tabs(OApp& app, const std::shared_ptr<Shell>& shell,
-                     const std::vector<ShellTab>& tabs, const std::string& first) {
+// A shell's tab table and click handlers; it starts on its first tab in the
+// editor view.
+void declare_shell(OApp& app, const std::shared_ptr<Shell>& shell,
+                   const std::vector<ShellTab>& tabs) {
     shell->tabs = tabs;
-    for (const auto& [tab, panel] : tabs) {
-        app.on_click(shell->sidebar + "/" + tab,
-                     [&app, shell, name = tab] { select_tab(app, *shell, name); });
-    }
-    select_tab(app, *shell, first);
+    wire_shell_tabs(app, shell);
+    select_tab(app, *shell, tabs.front().first);
     set_view_mode(app, *shell, "editor");
 }
 
@@ -68,8 +67,8 @@ AppContext declare_window(Ostrel::OApp& app) {
     ctx.site_shell = make_shell(kSiteBase);
     ctx.project_shell = make_shell(kProjectBase);
     ctx.current = std::make_shared<CurrentShell>(CurrentShell{ctx.site_shell});
-    wire_shell_tabs(app, ctx.site_shell, site_shell_tabs(), "Website Tab");
-    wire_shell_tabs(app, ctx.project_shell, project_shell_tabs(), "Project Tab");
+    declare_shell(app, ctx.site_shell, site_shell_tabs());
+    declare_shell(app, ctx.project_shell, project_shell_tabs());
 
     ctx.edits = std::make_shared<EditState>();
     // Both Save buttons start disabled, in step with the shells' flags.

@@ -152,15 +152,16 @@ void OpenConfigs::show_open_config(const OpenConfig& config) {
 }
 
 bool OpenConfigs::text_view_is_modified() const {
-    return current->shell && text_view_modified(*app, *edits, *current->shell);
+    const auto shell = current->shell.lock();
+    return shell && text_view_modified(*app, *edits, *shell);
 }
 
 void OpenConfigs::confirm_leave_unsaved(std::function<void()> then) {
     std::string name;
     if (text_view_is_modified()) {
         name = "Text view";
-    } else if (current->shell) {
-        name = first_dirty_guard(*current->shell);
+    } else if (const auto shell = current->shell.lock()) {
+        name = first_dirty_guard(*shell);
     }
     if (name.empty()) {
         then();
@@ -213,7 +214,7 @@ void OpenConfigs::close_now(const std::string& id) {
     if (id == shown->id) {
         flush_edits();
         clear_edit_state(*edits);
-        if (current->shell) set_shell_status(*app, *current->shell, "Clean", "");
+        if (const auto shell = current->shell.lock()) set_shell_status(*app, *shell, "Clean", "");
         *shown = OpenConfig();
     }
     const bool was_selected = window_tabs->remove(tab_key(id));

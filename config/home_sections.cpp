@@ -8,6 +8,7 @@
 #include "config/json_file.h"
 #include "config/list_edit.h"
 #include "config/safe_write.h"
+#include "config/slugs.h"
 
 namespace Scribenta {
 namespace fs = std::filesystem;
@@ -62,6 +63,9 @@ std::string unique_home_section_id(const std::string& site_config_path, const st
 }
 
 std::string create_home_fragment(const fs::path& site_folder, const std::string& id) {
+    // The id becomes a file name: one that names another folder ("../x",
+    // "a/b") would write outside "content-fragments".
+    if (!is_plain_folder_name(id)) return {};
     const std::string rel = "content-fragments/" + id + "_home.html";
     const fs::path file = site_folder / rel;
     std::error_code ec;

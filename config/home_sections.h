@@ -22,7 +22,8 @@ std::string unique_home_section_id(const std::string& site_config_path, const st
 
 // Creates "content-fragments/<id>_home.html" in the site folder with a
 // placeholder unless it exists, and returns its reference from the site root
-// ("/content-fragments/<id>_home.html"); empty when it cannot be written.
+// ("/content-fragments/<id>_home.html"); empty when it cannot be written or
+// when `id` is not one plain file-name component (nothing is created then).
 std::string create_home_fragment(const std::filesystem::path& site_folder, const std::string& id);
 
 // Appends a copy of `section` to the list, making "home" an object and

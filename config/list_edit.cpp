@@ -11,6 +11,10 @@ namespace {
 
 template <typename Json>
 ReadOutcome read_any(const fs::path& path, Json& doc, std::string* parse_message) {
+    // Only regular files (links followed) are read: a named pipe or device
+    // would block the GUI thread waiting for text that may never come.
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return ReadOutcome::CannotOpen;
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) return ReadOutcome::CannotOpen;
     try {

@@ -21,6 +21,11 @@ bool fail(std::string* error, const fs::path& path, const char* what, int err) {
     return false;
 }
 
+bool set_text(std::string* error, const std::string& text) {
+    if (error) *error = text;
+    return false;
+}
+
 // Follows a chain of symbolic links so the rename replaces the file the
 // user edits, not the link that points at it.
 fs::path follow_links(fs::path path) {
@@ -70,11 +75,15 @@ bool write_all(int fd, std::string_view text) {
 }
 
 // Writes `text` to a new temporary file beside `target` and closes it, every
-// step checked; on failure nothing is left behind.
+// step checked; on failure nothing is left behind. When the temporary file
+// cannot be created, `open_error` (if not null) receives the reason.
 bool write_temporary(const fs::path& path, const fs::path& target, std::string_view text,
-                     fs::path& temp, std::string* error) {
+                     fs::path& temp, std::string* error, int* open_error = nullptr) {
     int fd = open_temporary(target, temp);
-    if (fd < 0) return fail(error, path, "cannot create a temporary file", errno);
+    if (fd < 0) {
+        if (open_error) *open_error = errno;
+        return fail(error, path, "cannot create a temporary file", errno);
+    }
 
     auto abandon = [&](const char* what) {
         int err = errno;
@@ -98,6 +107,39 @@ bool write_temporary(const fs::path& path, const fs::path& target, std::string_v
     return true;
 }
 
+// Whether a temporary file could not be made because the folder refuses new
+// entries, while the target itself may still be written.
+bool folder_refused(int err) {
+    return err == EACCES || err == EPERM || err == EROFS;
+}
+
+// The fallback for a writable file in a folder that takes no new entries:
+// the same bytes written over the file itself. Only a regular file is
+// opened (without blocking, so a pipe cannot hang us), and every step is
+// checked; a failure after the truncation is reported, since the file may
+// then be short.
+bool write_in_place(const fs::path& path, const fs::path& target, std::string_view text,
+                    std::string* error) {
+    int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return fail(error, path, "cannot open the file for writing", errno);
+    auto abandon = [&](const char* what) {
+        int err = errno;
+        ::close(fd);
+        return fail(error, path, what, err);
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return abandon("cannot inspect the file");
+    if (!S_ISREG(st.st_mode)) {
+        errno = EINVAL;
+        return abandon("not a regular file");
+    }
+    if (::ftruncate(fd, 0) != 0) return abandon("cannot truncate the file");
+    if (!write_all(fd, text)) return abandon("write failed");
+    if (::fsync(fd) != 0) return abandon("flush failed");
+    if (::close(fd) != 0) return fail(error, path, "close failed", errno);
+    return true;
+}
+
 }  // namespace
 
 bool safe_write_file(const fs::path& path, std::string_view text, std::string* error) {
@@ -108,7 +150,18 @@ bool safe_write_file(const fs::path& path, std::string_view text, std::string* e
         return fail(error, path, "the file is not writable", errno);
     }
     fs::path temp;
-    if (!write_temporary(path, target, text, temp, error)) return false;
+    int open_error = 0;
+    std::string temp_error;
+    if (!write_temporary(path, target, text, temp, &temp_error, &open_error)) {
+        // A folder that takes no new entries cannot hold the temporary file;
+        // an existing file there that the user may write is then written in
+        // place rather than refused.
+        std::error_code ec;
+        if (folder_refused(open_error) && fs::is_regular_file(target, ec)) {
+            return write_in_place(path, target, text, error);
+        }
+        return set_text(error, temp_error);
+    }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         int err = errno;
         ::unlink(temp.c_str());

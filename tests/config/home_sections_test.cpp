@@ -91,6 +91,21 @@ TEST(HomeSections, FragmentThatCannotBeWrittenGivesNoReferenceAndNoFile) {
     EXPECT_EQ(other.entry_count(), 1u) << "only the folder, no half-written fragment";
 }
 
+TEST(HomeSections, FragmentIdMustBeOnePlainFileName) {
+    // The site lies one level down so that an escape would land inside the
+    // temporary folder, where it can be seen.
+    TempDir dir;
+    const auto site = dir / "site";
+    std::filesystem::create_directories(site);
+    for (const std::string& id :
+         Strings{"../../outside", "../faq", "a/b", "a\\b", "..", ".", "", std::string("x\0y", 3)}) {
+        EXPECT_EQ(create_home_fragment(site, id), "") << id;
+    }
+    EXPECT_EQ(dir.entry_count(), 1u) << "nothing is created, inside the site or outside it";
+
+    EXPECT_EQ(create_home_fragment(site, "faq.v2"), "/content-fragments/faq.v2_home.html");
+}
+
 TEST(HomeSections, AddAppendsACopyMakingTheListWhereNeeded) {
     const ordered_json custom = {{"type", "custom"},
                                  {"id", "faq"},

@@ -1,4 +1,7 @@
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -230,6 +233,78 @@ TEST(SafeWrite, AFileTheUserMayNotWriteIsNotReplaced) {
     }));
     EXPECT_EQ(TempDir::read(file), "{}");
     EXPECT_EQ(dir.entry_count(), 1u);
+}
+
+TEST(SafeWrite, AWritableFileInAFolderThatTakesNoNewEntriesIsWrittenInPlace) {
+    // Run unprivileged, so that the folder's modes hold. The rename is kept
+    // wherever a temporary file can be made (the file gets a new inode);
+    // only a refusing folder falls back to writing the file itself.
+    struct Case {
+        const char* name;
+        mode_t folder_mode;
+        mode_t file_mode;  // 0: no file
+        rlim_t size_limit;
+        bool written;
+        const char* content;
+        bool same_inode;
+        std::size_t entries;  // folder and files afterwards
+    } cases[] = {
+        {"writable folder renames", 0777, 0666, RLIM_INFINITY, true, "new\n", false, 2},
+        {"read-only folder, writable file", 0555, 0666, RLIM_INFINITY, true, "new\n", true, 2},
+        {"read-only folder, read-only file", 0555, 0444, RLIM_INFINITY, false, "{}", true, 2},
+        {"read-only folder, no file", 0555, 0, RLIM_INFINITY, false, nullptr, false, 1},
+        {"in-place write fails part-way", 0555, 0666, 2, false, "ne", true, 2},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+        const auto folder = dir / "site";
+        const auto file = folder / "site.json";
+        std::filesystem::create_directories(folder);
+        if (c.file_mode != 0) {
+            dir.write("site/site.json", "{}");
+            chmod(file.c_str(), c.file_mode);
+        }
+        chmod(folder.c_str(), c.folder_mode);
+        struct stat before {};
+        stat(file.c_str(), &before);
+
+        const bool written = run_unprivileged([&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit rl{c.size_limit, c.size_limit};
+            setrlimit(RLIMIT_FSIZE, &rl);
+            std::string error;
+            const bool ok = safe_write_file(file, "new\n", &error);
+            // A failure always says why; a success leaves the text alone.
+            return ok == error.empty() && ok;
+        });
+        EXPECT_EQ(written, c.written) << c.name;
+        struct stat after {};
+        EXPECT_EQ(stat(file.c_str(), &after) == 0, c.content != nullptr) << c.name;
+        if (c.content != nullptr) {
+            EXPECT_EQ(TempDir::read(file), c.content) << c.name;
+            EXPECT_EQ(after.st_ino == before.st_ino, c.same_inode) << c.name;
+            EXPECT_EQ(after.st_mode & 07777, c.file_mode) << c.name;
+        }
+        EXPECT_EQ(dir.entry_count(), c.entries) << c.name << ": no temporary file is left";
+        chmod(folder.c_str(), 0777);
+    }
+}
+
+TEST(SafeWrite, ListEditsSaveAConfigInAReadOnlyFolder) {
+    TempDir dir;
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+    const auto file = dir.write("site/.scribenta-project", R"({"name": "core"})");
+    chmod(file.c_str(), 0666);
+    chmod((dir / "site").c_str(), 0555);
+    EXPECT_TRUE(run_unprivileged([&] {
+        std::string error;
+        return add_fact_to_config(file.string(), FactInput{"License", "MIT", "", ""}, &error);
+    }));
+    EXPECT_EQ(TempDir::read(file),
+              "{\n  \"name\": \"core\",\n  \"facts\": [\n    {\n      \"label\": "
+              "\"License\",\n      \"value\": \"MIT\"\n    }\n  ]\n}\n");
+    chmod((dir / "site").c_str(), 0777);
 }
 
 TEST(SafeWrite, CreatesAMissingFile) {

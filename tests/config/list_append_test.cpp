@@ -8,6 +8,7 @@
 #include "file_json.h"
 #include "size_limit.h"
 #include "temp_dir.h"
+#include "tests/support/limited_child.h"
 #include "unprivileged.h"
 
 using namespace Scribenta;
@@ -364,5 +365,71 @@ TEST(ListAppend, AFailedWriteIsReportedAndLeavesTheFileAsItWas) {
         })) << c.name;
         EXPECT_EQ(TempDir::read(file), original) << c.name;
         EXPECT_EQ(dir.entry_count(), 1u) << c.name << ": no temporary file is left";
+    }
+}
+
+TEST(ListEdit, ANamedPipeIsNeverOpened) {
+    // Opening a pipe for reading blocks until a writer comes: every reader
+    // behind the appenders and removers must treat it as a file it cannot
+    // open. Each case runs in a child that is killed if it blocks.
+    TempDir dir;
+    const std::string pipe = (dir / "pipe").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string cannot_open = "false: Cannot open config file: " + pipe;
+    const auto outcome = [](bool ok, const std::string& error) {
+        return std::string(ok ? "true" : "false") + (error.empty() ? "" : ": " + error);
+    };
+    struct Case {
+        const char* name;
+        std::function<std::string()> run;
+        std::string expected;
+    } cases[] = {
+        {"dependency",
+         [&] {
+             std::string e;
+             return outcome(add_dependency_to_config(pipe, {"Qt", "", "", false}, &e), e);
+         },
+         cannot_open},
+        {"fact",
+         [&] {
+             std::string e;
+             return outcome(add_fact_to_config(pipe, {"License", "MIT", "", ""}, &e), e);
+         },
+         cannot_open},
+        {"topic",
+         [&] {
+             std::string e;
+             return outcome(add_topic_to_manifest(pipe, {"intro", "", "", "", "i.md"}, &e), e);
+         },
+         cannot_open},
+        {"orphan project", [&] { return outcome(add_project_to_site_config(pipe, "p"), ""); },
+         "false"},
+        {"remove item", [&] { return outcome(remove_array_item(pipe, "facts", 0), ""); }, "false"},
+        {"remove topic", [&] { return outcome(remove_build_topic(pipe, 0), ""); }, "false"},
+        {"home section",
+         [&] { return outcome(add_home_section_to_config(pipe, ordered_json::object()), ""); },
+         "false"},
+        {"section types",
+         [&] { return std::to_string(home_section_types(pipe).size()) + " types"; }, "0 types"},
+        {"unique id", [&] { return unique_home_section_id(pipe, "faq"); }, "faq"},
+        {"manifest",
+         [&] {
+             nlohmann::json doc;
+             std::string e;
+             return outcome(read_manifest_file(pipe, doc, &e), e);
+         },
+         "false: No .scribenta manifest at " + pipe +
+             " \xE2\x80\x94 the project's source root declares its own build block "
+             "(readme/topics/includes) there"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(test_support::run_limited(
+            [&] {
+                const std::string got = c.run();
+                if (got != c.expected) fprintf(stderr, "%s gave: %s\n", c.name, got.c_str());
+                return got == c.expected;
+            },
+            {2}))
+            << c.name;
     }
 }

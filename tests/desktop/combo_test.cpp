@@ -67,6 +67,9 @@ TEST_F(ComboScreen, UserChoicesAreReported) {
     EXPECT_EQ(log.events, std::vector<std::string>{"CoApp/Kind|select:b"});
     EXPECT_EQ(app.selection["CoApp/Kind"], "b");
     EXPECT_EQ(kind->combo_box->currentIndex(), 1);
+    EXPECT_TRUE(view.choose("CoApp/Kind", "c"));
+    EXPECT_FALSE(view.choose("CoApp/Kind", "nope"));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"CoApp/Kind|select:b", "CoApp/Kind|select:c"}));
 }
 
 TEST_F(ComboScreen, PopupStyleOnlyForAVisibleFill) {
@@ -80,9 +83,10 @@ TEST_F(ComboScreen, PopupStyleOnlyForAVisibleFill) {
               "QComboBox { background: transparent; border: none; } "
               "QComboBox::drop-down { border: none; width: 0px; }");
     auto* kind = view.widget_as<ComboWidget>("CoApp/Kind");
-    // The combo box's own deferred resize to its contents must not stick.
-    QTest::qWait(40);
     EXPECT_EQ(kind->combo_box->geometry().width(), 200 - 17);  // room for the chevron
+    // Adjusting to its contents, the combo box resizes itself; it is put back.
+    kind->combo_box->adjustSize();
+    EXPECT_EQ(kind->combo_box->geometry().width(), 200 - 17);
     EXPECT_EQ(kind->combo_box->view()->minimumWidth(), 200);
 }
 

@@ -24,7 +24,9 @@ constexpr const char* kEditorScreen = R"json({"EdApp": {"->": "S:Ostrel/Box",
     "Password": {"->": "S:Ostrel/Editor", "Secret": 1, "Font.Size": 10},
     "Fixed": {"->": "S:Ostrel/Editor", "Read Only": 1, "Text": "fixed"},
     "Notes": {"->": "S:Ostrel/Editor", "Multiline": 1, "Size.Height": 80},
-    "Log": {"->": "S:Ostrel/Editor", "Multiline": 1, "Read Only": 1, "Size.Height": 60}
+    "Log": {"->": "S:Ostrel/Editor", "Multiline": 1, "Read Only": 1, "Size.Height": 60},
+    "Switch": {"->": "S:Ostrel/Editor", "Multiline": {"->": 1, ":Single": 0}, "Text": "one",
+        "Size.Height": 60}
 }})json";
 
 struct EditorScreen : testing::Test {
@@ -155,6 +157,20 @@ TEST_F(EditorScreen, ReadOnlyLogStaysScrolledToTheEnd) {
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_TRUE(log_view->text_edit->isReadOnly());
+}
+
+TEST_F(EditorScreen, MultilineSwitchedOffBecomesASingleLineAgain) {
+    ViewHarness view(app);
+    auto* editor = view.widget_as<EditorWidget>("EdApp/Switch");
+    ASSERT_TRUE(editor->multiline);
+    EXPECT_EQ(editor->multiline_text(), "one");
+    app.node_states["EdApp/Switch"] = {"Single"};
+    view.render();
+    EXPECT_EQ(view.widget("EdApp/Switch"), editor);
+    EXPECT_FALSE(editor->multiline);
+    EXPECT_TRUE(editor->line_edit->isVisible());
+    EXPECT_FALSE(editor->text_edit->isVisible());
+    EXPECT_EQ(editor->line_edit->text(), "one");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tests/desktop/harness.h"
 
 #include <unistd.h>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEvent>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ext/ostrel/desktop/combo_widget.h"
 #include "ext/ostrel/desktop/editor_widget.h"
 #include "ext/ostrel/engine/asset_loading.h"
 
@@ -95,7 +97,9 @@ bool LayerFixture::load_screen(Ostrel::OApp& app, const std::string& json, const
 bool LayerFixture::load(Ostrel::OApp& app, const std::string& theme, std::string* errors) const {
     qt_app();
     testing::internal::CaptureStderr();
-    const bool ok = Ostrel::load_assets(app, framework_themes_dir(), styles_dir, theme, {app_dir});
+    std::vector<std::string> app_dirs{app_dir};
+    app_dirs.insert(app_dirs.end(), extra_app_dirs.begin(), extra_app_dirs.end());
+    const bool ok = Ostrel::load_assets(app, framework_themes_dir(), styles_dir, theme, app_dirs);
     const std::string err = testing::internal::GetCapturedStderr();
     if (errors != nullptr) *errors = err;
     return ok;
@@ -160,8 +164,23 @@ bool ViewHarness::type_into(const std::string& path, const QString& text) {
     return true;
 }
 
+bool ViewHarness::choose(const std::string& path, const std::string& value) {
+    auto* combo = widget_as<Ostrel::ComboWidget>(path);
+    if (combo == nullptr) return false;
+    const int index = combo->combo_box->findData(QString::fromStdString(value));
+    if (index < 0) return false;
+    combo->combo_box->setCurrentIndex(index);
+    combo->on_combo_activated(index);
+    process_events();
+    return true;
+}
+
 QImage ViewHarness::grab() const {
     return root_->grab().toImage();
+}
+
+bool ViewHarness::save_png(const QString& file) const {
+    return grab().save(file, "PNG");
 }
 
 bool wait_until(const std::function<bool()>& cond, int timeout_ms) {

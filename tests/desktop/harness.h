@@ -68,8 +68,11 @@ public:
               std::string* errors = nullptr) const;
 
     TempFolder folder;
-    std::string styles_dir;
-    std::string app_dir;
+    std::string styles_dir;  // framework styles: "widgets" and "mounts"
+    std::string app_dir;     // the application layer files of add_layer
+    // Further application style folders loaded after app_dir (such as the
+    // application's real layer files).
+    std::vector<std::string> extra_app_dirs;
 };
 
 // A DesktopView built on the store; the root is resized and shown (offscreen)
@@ -102,8 +105,12 @@ public:
     bool press(const std::string& path, QPoint at = QPoint(-1, -1));
     // Focuses the editor at path and types text as a user would (per key).
     bool type_into(const std::string& path, const QString& text);
-    // The root drawn into an image.
+    // Picks the option with that value in the combo box at path as a user
+    // would (sends "select:" + value). False when there is no such option.
+    bool choose(const std::string& path, const std::string& value);
+    // The root drawn into an image; save_png also writes it to a file.
     QImage grab() const;
+    bool save_png(const QString& file) const;
 
 private:
     Ostrel::OApp* app_;

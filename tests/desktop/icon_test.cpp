@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QImage>
 #include <QSvgRenderer>
+#include <QTimer>
 
 #include "ext/ostrel/desktop/asset_search.h"
 #include "ext/ostrel/desktop/editor_widget.h"
@@ -53,6 +54,18 @@ TEST_F(IconFolders, TintedFittedAndSizedFromTheSvg) {
     const QImage image = icon.grab().toImage();
     EXPECT_EQ(image.pixelColor(12, 6), QColor(255, 0, 0));
     EXPECT_EQ(icon.frame_timer, nullptr);  // not animated: no frame timer
+
+    // Only an animated icon gets the 16 ms frame timer.
+    second.write("spin.svg",
+                 R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
+                 R"(<rect width="10" height="10" fill="#000000"><animate attributeName="width" )"
+                 R"(from="0" to="10" dur="1s" repeatCount="indefinite"/></rect></svg>)");
+    IconWidget spinner("spin");
+    ASSERT_NE(spinner.frame_timer, nullptr);
+    EXPECT_EQ(spinner.frame_timer->interval(), 16);
+    EXPECT_TRUE(spinner.frame_timer->isActive());
+    spinner.set_source("only");
+    EXPECT_EQ(spinner.frame_timer, nullptr);
 
     IconWidget missing("missing");
     EXPECT_FALSE(missing.renderer->isValid());

@@ -180,3 +180,38 @@ TEST_F(LayoutScreen, PaintsFillsGradientsBordersAndCorners) {
 
 }  // namespace
 }  // namespace Ostrel
+
+namespace Ostrel {
+namespace {
+
+using namespace desktop_test;
+
+TEST(LayoutRows, AWidthLimitedGrowingChildIsCentredAndOddScrollValuesScrollNothing) {
+    LayerFixture layers("layout-rows");
+    OApp app;
+    ASSERT_TRUE(layers.load_screen(app, R"json({"RowApp": {"->": "S:Ostrel/Box",
+        "Layout.Align": "Stretch",
+        "Row": {"->": "S:Ostrel/Box", "Layout.Direction": "Row", "Size.Height": 30,
+            "Limited": {"->": "S:Ostrel/Box", "Layout.Grow": 1, "Size.Max Width": 200,
+                "Fill": "#ff0000"}},
+        "Odd": {"->": "S:Ostrel/Box", "Layout.Scroll": "Sideways", "Size.Height": 30}}})json",
+                                   "RowApp"));
+    ViewHarness view(app, QSize(600, 300));
+    const auto* row = view.entry("RowApp/Row");
+    EXPECT_FALSE(row->has_grow_child);
+    EXPECT_EQ(row->layout->stretch(0), 1);
+    EXPECT_EQ(row->layout->stretch(row->layout->count() - 1), 1);
+    auto* container = dynamic_cast<MaxWidthContainer*>(view.entry("RowApp/Row/Limited")->outer);
+    ASSERT_NE(container, nullptr);
+    EXPECT_TRUE(container->in_row);
+    EXPECT_EQ(container->width(), 200);
+    EXPECT_EQ(container->x(), 200);  // centred in 600
+
+    QScrollArea* area = find_scroll_area(view.widget("RowApp/Odd"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+}  // namespace
+}  // namespace Ostrel

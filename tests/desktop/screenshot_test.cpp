@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 
+#include "ext/ostrel/desktop/vbox_widget.h"
 #include "tests/desktop/harness.h"
 
 namespace Ostrel {
@@ -50,7 +51,25 @@ constexpr const char* kShotScreen = R"json({"ShotApp": {"->": "S:Ostrel/Box",
             "Size.Max Width": 120,
             "Corner Radii.(Top Left,Top Right,Bottom Left,Bottom Right)": 6}},
     "Faded": {"->": "S:Ostrel/Text", "Text": "Half opacity text", "Opacity": 0.5,
-        "Text Color": "L:Theme/Foreground", "Font.Size": 13}
+        "Text Color": "L:Theme/Foreground", "Font.Size": 13},
+    "Extras": {"->": "S:Ostrel/Box", "Layout.Direction": "Row", "Layout.Spacing": 12,
+        "Layout.Align": "Start",
+        "Doc": {"->": "S:Ostrel/Markdown", "Size.Width": 300, "Font.Size": 13,
+            "Text Color": "L:Theme/Foreground",
+            "Text": "**Markdown** with `inline code` and a [link](https://example.org)."},
+        "Code": {"->": "S:Ostrel/QR", "Data": "https://example.org", "Size.(Width,Height)": 96,
+            "Padding.(Left,Top,Right,Bottom)": 6, "Fill": "#ffffff", "Text Color": "#000000",
+            "Corner Radii.(Top Left,Top Right,Bottom Left,Bottom Right)": 6}},
+    "Status": {"->": "S:Ostrel/Box", "Overlay": "PinnedBottom", "Size.Height": 28,
+        "Fill": "L:Theme/Tertiary", "Padding.Left": 16, "Layout.Justify": "Start",
+        "Layout.Align": "Start", "Layout.Direction": "Row",
+        "Note": {"->": "S:Ostrel/Text", "Text": "Pinned status bar", "Font.Size": 12,
+            "Text Color": "L:Theme/Foreground"}},
+    "Drawer": {"->": "S:Ostrel/Box", "Overlay": "SideSheet", "Size.Max Width": 160,
+        "Fill": "L:Theme/Secondary", "Padding.(Left,Top)": 12,
+        "Transform.Offset X": {"->": 1, ":Open": 0},
+        "Label": {"->": "S:Ostrel/Text", "Text": "Side sheet", "Font.Size": 14,
+            "Text Color": "L:Theme/Foreground"}}
 }})json";
 
 TEST(Screenshot, FixtureScreenInBothThemes) {
@@ -63,16 +82,24 @@ TEST(Screenshot, FixtureScreenInBothThemes) {
         app.set_root("ShotApp");
         app.set_options("ShotApp/Form/Kind", {{"site", "Site"}, {"project", "Project"}});
         app.values["ShotApp/Form/Notes"] = "First line\nSecond line";
-        ViewHarness view(app, QSize(520, 520));
+        ViewHarness view(app, QSize(520, 720));
         view.render();
         const QImage image = view.grab();
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.pixelColor(4, 4),
                   QColor(QString::fromStdString(app.themes.at(theme).string_var("Primary"))));
+        const QString name = theme == kDarkTheme ? "dark.png" : "light.png";
         if (!folder.isEmpty()) {
             QDir().mkpath(folder);
-            const QString name = theme == kDarkTheme ? "dark.png" : "light.png";
-            EXPECT_TRUE(image.save(folder + "/" + name));
+            EXPECT_TRUE(view.save_png(folder + "/" + name));
+        }
+        // The same screen with the side sheet slid in over its scrim.
+        app.node_states["ShotApp/Drawer"] = {"Open"};
+        view.render();
+        ASSERT_TRUE(wait_until([&] { return !view.entry("ShotApp/Drawer")->animating; }));
+        EXPECT_TRUE(view.entry("ShotApp/Drawer")->scrim->isVisible());
+        if (!folder.isEmpty()) {
+            EXPECT_TRUE(view.save_png(folder + "/drawer-" + name));
         }
     }
 }

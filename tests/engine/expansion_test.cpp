@@ -267,7 +267,7 @@ protected:
         const RowContext row{fields, fields != nullptr ? "items" : "",
                              fields != nullptr ? "r1" : ""};
         const std::string path = "ExpBind/" + name;
-        return expand_node(layer_at(path), path, expand_inputs(app, nullptr), {}, nullptr, row);
+        return expand_node(layer_at(path), path, expand_inputs(app), {}, nullptr, row);
     }
 
     static void check_all_cases() {
@@ -392,20 +392,36 @@ TEST(Expansion, ListBindingTakesItsWholeRestAsTheKey) {
     EXPECT_TRUE(tree.style.visible);  // the words after the key are not applied
 }
 
-TEST(Expansion, AListInsideItsOwnRowsStopsThere) {
+TEST(Expansion, ListsNestedInRowsWithTheSameBindingGetTheirRows) {
     load_layers(R"({"ExpNested": {"Bind": "List:loop",
-        "Row": {"Again": {"Bind": "List:loop", "Row": {}}, "Themes": {"Bind": "ThemeList",
+        "Row": {"Again": {"Bind": "List:loop", "Row": {"Deeper": {"Bind": "List:loop",
+            "Row": {}}}}, "Themes": {"Bind": "ThemeList",
             "Row": {"Inner": {"Bind": "ThemeList", "Row": {}}}}}}})");
     OApp app;
     app.root_name = "ExpNested";
     app.rows["loop"] = {{"a", {}}, {"b", {}}};
     app.themes["T"] = ThemeInfo{"T", "", "", "", {}};
+    app.themes["U"] = ThemeInfo{"U", "", "", "", {}};
     const RenderNode tree = render_root(app);
-    ASSERT_EQ(child_names(tree), (std::vector<std::string>{"a", "b"}));
-    EXPECT_TRUE(node_at(tree, "ExpNested/a/Again")->children.empty());
-    const RenderNode* themes = node_at(tree, "ExpNested/a/Themes");
-    ASSERT_EQ(child_names(*themes), std::vector<std::string>{"T"});
-    EXPECT_TRUE(node_at(tree, "ExpNested/a/Themes/T/Inner")->children.empty());
+    const struct {
+        const char* path;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"ExpNested", {"a", "b"}},
+        {"ExpNested/a/Again", {"a", "b"}},
+        {"ExpNested/b/Again", {"a", "b"}},
+        {"ExpNested/a/Again/b/Deeper", {"a", "b"}},
+        {"ExpNested/a/Again/b/Deeper/a", {}},
+        {"ExpNested/a/Themes", {"T", "U"}},
+        {"ExpNested/b/Themes/U/Inner", {"T", "U"}},
+    };
+    for (const auto& c : cases) {
+        const RenderNode* node = node_at(tree, c.path);
+        ASSERT_NE(node, nullptr) << c.path;
+        EXPECT_EQ(child_names(*node), c.rows) << c.path;
+    }
+    // Rows of the inner lists act on their own row.
+    EXPECT_EQ(app.theme_rows.count("ExpNested/b/Themes/U/Inner/T"), 1u);
 }
 
 }  // namespace

@@ -71,6 +71,26 @@ void apply_fixed_size(QWidget* widget, const NodeStyle& style) {
     }
 }
 
+void fix_proportional_size(QWidget* widget, double width, double height, const QSize& natural) {
+    if (!natural.isEmpty()) {
+        const double ratio = static_cast<double>(natural.width()) / natural.height();
+        if (width > 0 && !(height > 0)) height = width / ratio;
+        if (height > 0 && !(width > 0)) width = ratio * height;
+    }
+    if (width > 0) {
+        widget->setFixedWidth(px(width + 0.5));
+    } else {
+        widget->setMinimumWidth(0);
+        widget->setMaximumWidth(QWIDGETSIZE_MAX);
+    }
+    if (height > 0) {
+        widget->setFixedHeight(px(height + 0.5));
+    } else {
+        widget->setMinimumHeight(0);
+        widget->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+}
+
 bool has_margins(const NodeStyle& style) {
     for (double margin : style.margins) {
         if (margin > 0) return true;

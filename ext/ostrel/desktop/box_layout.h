@@ -39,6 +39,11 @@ void apply_layout_margins(QBoxLayout* layout, const NodeStyle& style);
 // "Size.Width"/"Size.Height" above 0 fix that dimension, else it is free.
 void apply_fixed_size(QWidget* widget, const NodeStyle& style);
 
+// Fixes each dimension above 0 at its value rounded to whole pixels; the
+// others are free. A missing width or height is first completed from the
+// proportions of natural, when it is not empty.
+void fix_proportional_size(QWidget* widget, double width, double height, const QSize& natural);
+
 bool has_margins(const NodeStyle& style);
 
 // A child that counts as growing: a non-zero grow, unless it is held at its

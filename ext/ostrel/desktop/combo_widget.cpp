@@ -40,6 +40,13 @@ void ComboWidget::on_combo_activated(int index) {
     on_change(combo_box->itemData(index).toString().toStdString());
 }
 
+bool ComboWidget::eventFilter(QObject* watched, QEvent* event) {
+    // A combo box adjusting to its contents resizes itself a moment after
+    // its items change; it is put back inside the insets.
+    if (watched == combo_box && event->type() == QEvent::Resize) layout_combo(this);
+    return VBoxWidget::eventFilter(watched, event);
+}
+
 QSize ComboWidget::sizeHint() const {
     const QSize hint = combo_box->sizeHint();
     return QSize(hint.width() + insets[0] + insets[2], hint.height() + insets[1] + insets[3]);
@@ -80,13 +87,6 @@ void ComboWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (on_resize) on_resize();
     layout_combo(this);
-}
-
-// A combo box that adjusts to its contents resizes itself on a timer after
-// its items change; put it back into the room this widget gives it.
-bool ComboWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == combo_box && event->type() == QEvent::Resize) layout_combo(this);
-    return VBoxWidget::eventFilter(watched, event);
 }
 
 void configure_combo(ComboWidget* combo, const NodeStyle& style,

@@ -34,10 +34,10 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 void configure_combo(ComboWidget* combo, const NodeStyle& style,

@@ -144,7 +144,16 @@ void DesktopView::remove(const std::string& path) {
     if (it == registry_.end()) return;
     release_float(path, it->second);
     QWidget* outer = it->second.outer;
-    registry_.erase(it);
+    erase_registry_run(path);
+    if (outer != nullptr) {
+        outer->setParent(nullptr);
+        outer->deleteLater();
+    }
+    if (DNode* parent = parent_entry(path)) refresh_justify(*parent);
+}
+
+void DesktopView::erase_registry_run(const std::string& path) {
+    registry_.erase(path);
     // Descendants form one run of keys beginning with path + "/"; a sibling
     // such as "P 2" sorts elsewhere and stays.
     const std::string prefix = path + "/";
@@ -152,11 +161,6 @@ void DesktopView::remove(const std::string& path) {
     auto last = first;
     while (last != registry_.end() && starts_with(last->first, prefix)) ++last;
     registry_.erase(first, last);
-    if (outer != nullptr) {
-        outer->setParent(nullptr);
-        outer->deleteLater();
-    }
-    if (DNode* parent = parent_entry(path)) refresh_justify(*parent);
 }
 
 void DesktopView::render_now() {

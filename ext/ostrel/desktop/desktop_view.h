@@ -160,12 +160,27 @@ private:
     void float_node(const RenderNode& node);
     // Floats, re-places or puts back the node by its "Overlay" on update.
     void update_float(DNode& entry, const RenderNode& node, const std::string& path);
+    void float_bar(DNode& entry, const std::string& path, double offset);
+    void float_side(DNode& entry, const std::string& path, double offset, double max_width);
+    void unfloat(DNode& entry, const RenderNode& node, const std::string& path);
+    void place_bar(DNode& entry, double fraction);
+    void place_side(DNode& entry, double fraction);
+    void sync_side_visibility(DNode& entry);
+    void reserve_bottom(DNode& entry, int extra);
+    int bar_height(const DNode& entry, int width) const;
+    void animate_bar(const std::string& path, double from, double to);
+    void animate_side(const std::string& path, double from, double to);
+    void start_float_animation(const std::string& path, double from, double to, bool side);
+    void on_float_relayout();
     void show_modal(const RenderNode& node);
     // Closes the modal windows of the path and of its descendants.
     void close_modals_under(const std::string& path);
     // Undoes what floating the node did to its parent before it is removed.
     void release_float(const std::string& path, DNode& entry);
     void update_video_visibility();
+    void add_video(VideoWidget* video);
+    // Drops the entry and every entry below it from the registry.
+    void erase_registry_run(const std::string& path);
 
     // Event senders and window state.
     void on_node_clicked(const std::string& path);
@@ -178,7 +193,7 @@ private:
     void on_render_timer();
     void on_video_check_timer();
     void on_scroll_value_changed(QObject* bar, int value);
-    void on_video_destroyed(QObject* video);
+    void on_video_destroyed(VideoWidget* video);
 
     OApp* oapp_;
     RootContainer* root_ = nullptr;

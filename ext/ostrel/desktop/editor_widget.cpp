@@ -287,6 +287,16 @@ void configure_editor(EditorWidget* editor, const NodeStyle& style, const std::s
     if (style.multiline) {
         configure_multiline(editor, style, placeholder, editor->text, first);
     } else {
+        if (editor->multiline) {
+            // "Multiline" switched off: back to the line edit, which takes
+            // the node text again.
+            editor->multiline = false;
+            editor->text_edit->hide();
+            editor->line_edit->show();
+            editor->placeholder_label->show();
+            editor->applied_text.clear();
+            first = true;
+        }
         configure_single_line(editor, style, placeholder, editor->text, first);
     }
 }

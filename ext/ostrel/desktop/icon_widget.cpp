@@ -95,26 +95,8 @@ void IconWidget::paintEvent(QPaintEvent* event) {
 }
 
 void apply_icon_size(IconWidget* icon, const NodeStyle& style) {
-    double width = style.width;
-    double height = style.height;
     const QSize natural = icon->renderer->isValid() ? icon->renderer->defaultSize() : QSize();
-    if (!natural.isEmpty()) {
-        const double ratio = static_cast<double>(natural.width()) / natural.height();
-        if (width > 0 && !(height > 0)) height = width / ratio;
-        if (height > 0 && !(width > 0)) width = ratio * height;
-    }
-    if (width > 0) {
-        icon->setFixedWidth(px(width + 0.5));
-    } else {
-        icon->setMinimumWidth(0);
-        icon->setMaximumWidth(QWIDGETSIZE_MAX);
-    }
-    if (height > 0) {
-        icon->setFixedHeight(px(height + 0.5));
-    } else {
-        icon->setMinimumHeight(0);
-        icon->setMaximumHeight(QWIDGETSIZE_MAX);
-    }
+    fix_proportional_size(icon, style.width, style.height, natural);
 }
 
 }  // namespace Ostrel

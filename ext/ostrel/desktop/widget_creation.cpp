@@ -212,6 +212,11 @@ QWidget* DesktopView::build_subtree(const RenderNode& node) {
     QWidget* outer = create_widget(node);
     for (size_t i = 0; i < node.children.size(); ++i) {
         const RenderNode& child = node.children[i];
+        if (child.style.overlay == "Modal") {
+            // A modal inside a larger subtree still opens as its own window.
+            show_modal(child);
+            continue;
+        }
         QWidget* child_outer = build_subtree(child);
         if (node.path.empty()) {
             root_layout_->addWidget(child_outer);

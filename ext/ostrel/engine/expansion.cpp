@@ -136,21 +136,6 @@ void apply_path_overrides(RenderNode& node, const ExpandInputs& in) {
     if (const auto* height = find_entry(in.fixed_heights, node.path)) style.height = *height;
 }
 
-// Expands a list once per path down the tree; a list met again below its own
-// rows gets no rows there.
-template <typename Expand>
-void expand_once(const ExpandInputs& in, const std::string& bind, Expand expand) {
-    std::vector<std::string>* open = in.open_lists;
-    if (open != nullptr) {
-        for (const std::string& k : *open) {
-            if (k == bind) return;
-        }
-        open->push_back(bind);
-    }
-    expand();
-    if (open != nullptr) open->pop_back();
-}
-
 void expand_children(Layers::LObject* object, RenderNode& node, const ExpandInputs& in,
                      const Words& active, const ThemeInfo* theme_row, const RowContext& row) {
     // Room for the child styles only: attributes make up most children, and a
@@ -278,14 +263,17 @@ void expand_node_into(RenderNode& node, Layers::LObject* object, std::string pat
     node.text = node.style.text;
     apply_path_overrides(node, in);
 
+    // A list inside a row of a list with the same binding gets its rows too:
+    // expansion only descends into a style's own child styles, a finite tree
+    // once loaded (bases are copied in, base cycles refused), so nesting
+    // cannot repeat without end.
     const std::string& bind = node.style.bind;
     if (bind == kThemeList) {
-        expand_once(in, bind, [&] { expand_theme_list(object, node.path, node, in, active); });
+        expand_theme_list(object, node.path, node, in, active);
         return;
     }
     if (bind.starts_with(kListPrefix)) {
-        const std::string key = bind.substr(kListPrefix.size());
-        expand_once(in, bind, [&] { expand_list(object, node.path, node, in, active, key); });
+        expand_list(object, node.path, node, in, active, bind.substr(kListPrefix.size()));
         return;
     }
     for (const std::string& word : bind_words) {
@@ -295,7 +283,7 @@ void expand_node_into(RenderNode& node, Layers::LObject* object, std::string pat
     expand_children(object, node, in, active, theme_row, row);
 }
 
-ExpandInputs expand_inputs(OApp& app, std::vector<std::string>* open_lists) {
+ExpandInputs expand_inputs(OApp& app) {
     return ExpandInputs{app.texts,
                         app.images,
                         app.hrefs,
@@ -309,8 +297,7 @@ ExpandInputs expand_inputs(OApp& app, std::vector<std::string>* open_lists) {
                         app.row_targets,
                         app.mobile_icon_scale,
                         app.mobile_font_scale,
-                        app.mobile_spacing_scale,
-                        open_lists};
+                        app.mobile_spacing_scale};
 }
 
 RenderNode render_root(OApp& app) {
@@ -320,8 +307,7 @@ RenderNode render_root(OApp& app) {
     Words active(app.condition_tags.begin(), app.condition_tags.end());
     app.theme_rows.clear();
     app.row_targets.clear();
-    std::vector<std::string> open_lists;
-    const ExpandInputs inputs = expand_inputs(app, &open_lists);
+    const ExpandInputs inputs = expand_inputs(app);
     RenderNode tree = expand_node(root, app.root_name, inputs, active, nullptr, {});
 
     app.check_boxes.clear();

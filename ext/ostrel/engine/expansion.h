@@ -51,14 +51,11 @@ struct ExpandInputs {
     double icon_scale = 1;
     double font_scale = 1;
     double spacing_scale = 1;
-    // The "Bind" texts of the lists being expanded on the way down: a list
-    // nested in its own rows would otherwise repeat for ever.
-    std::vector<std::string>* open_lists = nullptr;
 };
 
 // The inputs of one render over the store's maps; the active theme is looked
 // up under OApp::theme_name.
-ExpandInputs expand_inputs(OApp& app, std::vector<std::string>* open_lists);
+ExpandInputs expand_inputs(OApp& app);
 
 // Expands the root style with everything below it and rebuilds OApp's
 // theme rows, row targets, check boxes and viewport-height flag.

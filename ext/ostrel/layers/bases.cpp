@@ -3,6 +3,7 @@
 #include <set>
 #include <unordered_map>
 
+#include "ext/ostrel/layers/build_limits.h"
 #include "ext/ostrel/layers/diagnostics.h"
 #include "ext/ostrel/layers/grammar.h"
 #include "ext/ostrel/layers/internal.h"
@@ -24,9 +25,20 @@ std::vector<LObject*> child_snapshot(LObject* object) {
     return children;
 }
 
-// Sets the base unless that would close a chain of bases.
+// Sets the base unless that would close a chain of bases (false), or unless
+// the base's chain is longer than kMaxBaseChain (left out, with one line):
+// every check walks the chain, so unbounded chains would make loading
+// quadratic. The walk itself stops there too.
 bool set_base_acyclic(LStyle* style, LStyle* base) {
-    if (base && base_chain_reaches(base, style)) return false;
+    std::size_t length = 0;
+    for (const LStyle* at = base; at; at = at->base()) {
+        if (at == style) return false;
+        if (++length > kMaxBaseChain) {
+            report_line("Layers: base chain longer than " + std::to_string(kMaxBaseChain) +
+                        " left out on style " + quoted(style->style_path()));
+            return true;  // not a cycle: no second message
+        }
+    }
     style->set_base(base);
     return true;
 }
@@ -48,6 +60,7 @@ void reorder_child_styles(LStyle* style, const std::vector<LStyle*>& order) {
     for (std::size_t k = 0; k < positions.size(); ++k) {
         children[positions[k]] = std::move(taken[order[k]]);
     }
+    style->children_reordered();
 }
 
 void overwrite_attribute(LAttribute* destination, LAttribute* incoming) {
@@ -132,6 +145,11 @@ void resolve_base_references(Registry& registry, LStyle* style) {
 void apply_base(LStyle* self, LStyle* base) {
     // A base that encloses the style would be copied into itself.
     if (!self || !base || is_self_or_enclosing(self, base)) return;
+    // Past the copy budget only the base itself is recorded.
+    if (copies_spent()) {
+        if (!self->base()) set_base_acyclic(self, base);
+        return;
+    }
 
     const auto own_attributes = attributes_by_name(self);
     for (auto& [name, inherited] : attributes_by_name(base)) {
@@ -168,7 +186,9 @@ void apply_base(LStyle* self, LStyle* base) {
             result = found->second;
             apply_base(result, inherited);
         } else {
+            const std::size_t before = self->children().size();
             clone_style(inherited, self);
+            if (self->children().size() == before) continue;  // left out: copies spent
             result = static_cast<LStyle*>(self->children().back().get());
         }
         if (noted.insert(result).second) order.push_back(result);

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "ext/ostrel/layers/build_limits.h"
 #include "ext/ostrel/layers/grammar.h"
 #include "ext/ostrel/layers/internal.h"
 #include "ext/ostrel/layers/lattribute.h"
@@ -8,7 +9,7 @@
 namespace Layers {
 
 void clone_style_recorded(LStyle* source, LStyle* parent, CopyRecord* record) {
-    if (!source || !parent) return;
+    if (!source || !parent || !take_copy()) return;
     // Built apart and appended last, so copying a style into one of its own
     // descendants cannot meet the copy while it grows.
     auto copy = std::make_unique<LStyle>(source->name());

@@ -19,7 +19,9 @@ std::string strip_style_prefix(const std::string& text);
 void define_attributes(LStyle* style, const std::string& key, const nlohmann::ordered_json& value);
 void define_child_styles(LStyle* style, const std::string& key,
                          const nlohmann::ordered_json& value);
-// "Size.(Width,Height)" stands for "Size.Width" and "Size.Height".
+// "Size.(Width,Height)" stands for "Size.Width" and "Size.Height". A key that
+// would stand for more than 4,096 names, or need more than 256 groups for one
+// of them, stands for none: the result is empty.
 std::vector<std::string> expand_key_alternatives(const std::string& key);
 // Appends a deep copy of `source` (attributes first, then child styles) as
 // the last child of `parent`.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ext/ostrel/layers/build_limits.h"
 #include "ext/ostrel/layers/diagnostics.h"
 #include "ext/ostrel/layers/internal.h"
 #include "ext/ostrel/layers/lstyle.h"
@@ -19,6 +20,7 @@ bool is_link_text(const nlohmann::ordered_json& value) {
 }  // namespace
 
 LAttribute::LAttribute(const std::string& name, const nlohmann::ordered_json& value) {
+    BuildLevel level;
     set_name(name);  // named first so messages about the value can say whose it is
     set_value_from_json(value);
     if (!value.is_object()) return;
@@ -26,6 +28,12 @@ LAttribute::LAttribute(const std::string& name, const nlohmann::ordered_json& va
         if (key == "->" || key == "link" || key == "link_relative") continue;
         if (key.empty()) {
             report_line("Layers: ignored empty variant key on attribute " + quoted(name));
+            continue;
+        }
+        if (BuildLevel::next_too_deep()) {
+            report_line("Layers: skipped variant " + quoted(key_for_message(key)) +
+                        " of attribute " + quoted(name) + ": nested deeper than " +
+                        std::to_string(kMaxNesting) + " levels");
             continue;
         }
         add_child(std::make_unique<LAttribute>(key.substr(1), member));
@@ -201,7 +209,7 @@ void LAttribute::unlink() {
 }
 
 void LAttribute::clone_into(LObject* destination) const {
-    if (!destination) return;
+    if (!destination || !take_copy()) return;
     auto owned = std::make_unique<LAttribute>(name(), nlohmann::ordered_json());
     LAttribute* copy = owned.get();
     auto variants = collect_variants(false);  // taken before the copy can join them

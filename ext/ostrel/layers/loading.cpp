@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "ext/ostrel/layers/bases.h"
+#include "ext/ostrel/layers/build_limits.h"
 #include "ext/ostrel/layers/diagnostics.h"
 #include "ext/ostrel/layers/registry.h"
 #include "ext/ostrel/layers/tree.h"
@@ -143,8 +144,25 @@ std::string load_json_file(const fs::path& path) {
 ParsedFileMap parse_json_files(const FileTextMap& files) {
     ParsedFileMap parsed;
     for (auto& [path, text] : files) {
+        // Arrays and objects that start deeper than this are left out while
+        // parsing: copying a value, as the ordered object does when it grows,
+        // recurses once per level, and the styles stop far above it anyway.
+        constexpr int kMaxJsonDepth = 4 * kMaxNesting;
+        bool clipped = false;
+        const auto clip = [&](int depth, Json::parse_event_t event, Json&) {
+            if (depth < kMaxJsonDepth || (event != Json::parse_event_t::object_start &&
+                                          event != Json::parse_event_t::array_start)) {
+                return true;
+            }
+            clipped = true;
+            return false;
+        };
         try {
-            parsed[path] = Json::parse(text, nullptr, true, false);
+            parsed[path] = Json::parse(text, clip, true, false);
+            if (clipped) {
+                report_line("Layers: skipped values nested deeper than " +
+                            std::to_string(kMaxJsonDepth) + " levels in " + quoted_path(path));
+            }
         } catch (const Json::exception& error) {
             // Besides syntax errors the parser throws for numbers out of
             // range; either way the file is reported and left out.
@@ -169,6 +187,7 @@ void mount_files(Registry& registry, const fs::path& /*directory*/, const FileTe
         }
     }
     const NewStyleSet built = build_file_styles(registry, parsed, mount);
+    CopyScope copies;  // one budget for everything this mount copies
     for (LStyle* style : built) resolve_base_references(registry, style);
     for (LStyle* style : built) LStyle::resolve_bases(style);
     place_pending(registry);
@@ -178,6 +197,8 @@ NewStyleSet build_file_styles(Registry& registry, const ParsedFileMap& files, LS
     NewStyleSet built;
     LStyle* root = Registry::root(registry);
     for (auto& [path, document] : files) {
+        // One budget per file: a hostile file spends only its own.
+        FileBuildScope scope;
         for (auto& [key, value] : top_level_items(document)) {
             auto style = std::make_unique<LStyle>(key, *value, fs::path());
             LStyle* raw = style.get();

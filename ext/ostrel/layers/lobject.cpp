@@ -38,12 +38,9 @@ LStyle* LObject::find_path(LStyle* from, const std::string& path) {
 LStyle* LObject::find_path(LStyle* from, std::deque<std::string> segments) {
     if (!from || segments.empty()) return nullptr;
     LStyle* current = from;
-    while (!segments.empty()) {
-        auto styles = child_styles_by_name(current);
-        auto it = styles.find(segments.front());
-        if (it == styles.end()) return nullptr;
-        current = it->second;
-        segments.pop_front();
+    for (const std::string& segment : segments) {
+        current = current->child_style(segment);
+        if (!current) return nullptr;
     }
     return current;
 }

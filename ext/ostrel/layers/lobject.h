@@ -35,8 +35,11 @@ public:
     std::vector<std::unique_ptr<LObject>>& children() { return children_; }
     const std::vector<std::unique_ptr<LObject>>& children() const { return children_; }
 
-    // Incremented by add_child only; caches compare against it.
+    // Incremented by add_child and children_reordered; caches compare
+    // against it.
     std::uint64_t revision() const { return revision_; }
+    // To be called after the children were reordered in place.
+    void children_reordered() { ++revision_; }
     LObject* parent() const { return parent_; }
 
     void add_child(std::unique_ptr<LObject> child);

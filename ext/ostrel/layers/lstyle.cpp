@@ -4,9 +4,11 @@
 #include <limits>
 #include <map>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "ext/ostrel/layers/bases.h"
+#include "ext/ostrel/layers/build_limits.h"
 #include "ext/ostrel/layers/grammar.h"
 #include "ext/ostrel/layers/lattribute.h"
 #include "ext/ostrel/layers/tree.h"
@@ -26,6 +28,8 @@ struct LStyle::Impl {
     std::vector<LAttribute*> named_slots;
     std::uint64_t named_slots_list = 0;
     std::uint64_t named_slots_revision = std::numeric_limits<std::uint64_t>::max();
+    std::unordered_map<std::string, LStyle*> child_index;
+    std::uint64_t child_index_revision = std::numeric_limits<std::uint64_t>::max();
 
     LAttribute* find_attribute(const LObject& style, std::string_view name) {
         if (cache_revision != style.revision()) {
@@ -86,6 +90,18 @@ std::atomic<std::uint64_t> next_names_id{1};
 AttributeNames::AttributeNames(std::vector<std::string> names)
     : names_(std::move(names)), id_(next_names_id.fetch_add(1)) {}
 
+LStyle* LStyle::child_style(const std::string& name) const {
+    if (s_->child_index_revision != revision()) {
+        s_->child_index.clear();
+        for (auto& [child_name, child] : child_styles_by_name(const_cast<LStyle*>(this))) {
+            s_->child_index.emplace(child_name, child);
+        }
+        s_->child_index_revision = revision();
+    }
+    auto it = s_->child_index.find(name);
+    return it == s_->child_index.end() ? nullptr : it->second;
+}
+
 LStyle* LStyle::base() const {
     return s_->base;
 }
@@ -131,8 +147,16 @@ std::string LStyle::style_path() const {
 
 void LStyle::resolve_bases(LStyle* style) {
     // `resolving` stops a style that is reached again while its own
-    // resolution is under way (through its children's bases).
+    // resolution is under way (through its children's bases); the depth
+    // bound stops a long chain of distinct styles from exhausting the stack.
     if (!style || style->bases_resolved_ || style->s_->resolving) return;
+    static thread_local int depth = 0;
+    if (depth >= kMaxResolveDepth) {
+        report_once("Layers: bases nested deeper than " + std::to_string(kMaxResolveDepth) +
+                    " levels are left unresolved");
+        return;
+    }
+    ++depth;
     style->s_->resolving = true;
     LStyle* base = style->base();
     if (base && !base->bases_resolved_) resolve_bases(base);
@@ -140,6 +164,7 @@ void LStyle::resolve_bases(LStyle* style) {
     if (base) apply_base(style, base);
     style->bases_resolved_ = true;
     style->s_->resolving = false;
+    --depth;
 }
 
 }  // namespace Layers

@@ -71,7 +71,14 @@ public:
     // The style's name preceded by the names of its named enclosing styles.
     std::string style_path() const;
 
+    // The child style `child_styles_by_name` holds under `name` (the last
+    // one of that name from this style's file), or null. Kept until the
+    // children change, so a path lookup costs no scan of every child.
+    LStyle* child_style(const std::string& name) const;
+
     // Applies bases depth first (base first, then children, then own base).
+    // Past 1024 nested resolutions the deeper styles are left unresolved,
+    // with one line on standard error.
     static void resolve_bases(LStyle* style);
 
 private:

@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
+#include "ext/ostrel/svg/animation_limits.h"
 #include "ext/ostrel/svg/css_scan.h"
 #include "ext/ostrel/svg/number_text.h"
 #include "ext/ostrel/svg/text_helpers.h"
@@ -42,31 +44,72 @@ Matrix2D translation(double x, double y) {
     return Matrix2D{1, 0, 0, 1, x, y};
 }
 
+// The later set of a name wins unless its body holds no keyframe, so the
+// headers are read from the last: a name is settled by the first body met
+// that holds one, and earlier sets of that name are never built. The blocks
+// of a body are a run of the sheet's blocks, and how many keyframes it holds
+// is a difference of running counts, so no body is walked to learn that.
+// Blocks are read once however many sets hold them (sets can nest), and the
+// sets together hold at most kMaxKeyframes keyframes (each block without one
+// counts as one too); the rest is ignored.
 KeyframeSets collect_keyframe_sets(const std::string& style, const BraceMatches& braces) {
-    KeyframeSets sets;
     const std::vector<CssBlock> blocks = all_css_blocks(style);
+    const auto selectors = [&](size_t i) {
+        return std::string_view(style).substr(blocks[i].selector_begin,
+                                              blocks[i].selector_end - blocks[i].selector_begin);
+    };
+    std::vector<size_t> before(blocks.size() + 1, 0);  // keyframes in the blocks before i
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        size_t count = 0;
+        for_each_trimmed_piece(selectors(i), ',', [&](std::string_view) { ++count; });
+        before[i + 1] = before[i] + count;
+    }
+
+    struct Body {
+        size_t name_begin, name_end;
+        size_t first, last;  // its blocks: [first, last)
+    };
+    std::vector<Body> bodies;
     KeyframesHeader header;
     size_t from = 0;
     while (find_keyframes_header(style, from, header)) {
         from = header.brace + 1;
         const size_t close = braces.close_of(header.brace);
         if (close == std::string::npos) continue;
-        std::vector<CssKeyframe> frames;
-        auto block =
+        const auto first =
             std::lower_bound(blocks.begin(), blocks.end(), header.brace + 1,
                              [](const CssBlock& b, size_t at) { return b.selector_begin < at; });
-        for (; block != blocks.end() && block->body_end < close; ++block) {
-            const CssDeclarations decls = parse_css_declarations(
-                style.substr(block->body_begin, block->body_end - block->body_begin));
-            const std::string selectors =
-                style.substr(block->selector_begin, block->selector_end - block->selector_begin);
-            for (double offset : parse_keyframe_selectors(selectors)) {
-                frames.push_back(CssKeyframe{offset, decls});
+        const auto last =
+            std::lower_bound(first, blocks.end(), close,
+                             [](const CssBlock& b, size_t at) { return b.body_end < at; });
+        bodies.push_back(Body{header.name_begin, header.name_end,
+                              static_cast<size_t>(first - blocks.begin()),
+                              static_cast<size_t>(last - blocks.begin())});
+    }
+
+    KeyframeSets sets;
+    std::vector<std::shared_ptr<const CssDeclarations>> declarations(blocks.size());
+    size_t budget = kMaxKeyframes;
+    for (auto body = bodies.rbegin(); body != bodies.rend() && budget > 0; ++body) {
+        if (before[body->last] == before[body->first]) continue;  // no keyframe: no effect
+        std::string name = style.substr(body->name_begin, body->name_end - body->name_begin);
+        if (sets.count(name) != 0) continue;
+        std::vector<CssKeyframe>& frames = sets[std::move(name)];
+        for (size_t i = body->first; i < body->last && budget > 0; ++i) {
+            if (before[i + 1] == before[i]) {
+                --budget;
+                continue;
             }
-        }
-        if (!frames.empty()) {
-            sets[style.substr(header.name_begin, header.name_end - header.name_begin)] =
-                std::move(frames);
+            if (!declarations[i]) {
+                const CssBlock& b = blocks[i];
+                declarations[i] = std::make_shared<const CssDeclarations>(
+                    parse_css_declarations(style.substr(b.body_begin, b.body_end - b.body_begin)));
+            }
+            for (double offset : parse_keyframe_selectors(std::string(selectors(i)))) {
+                if (budget == 0) break;
+                --budget;
+                frames.push_back(CssKeyframe{offset, declarations[i]});
+            }
         }
     }
     return sets;
@@ -171,9 +214,9 @@ struct PropertyTrack {
     std::vector<Frame> frames;
     std::vector<CubicBezier> easings;
 
-    void add(const CssKeyframe& kf, std::vector<double> numbers) {
+    void add(const CssKeyframe& kf, std::vector<double> numbers, const CubicBezier& easing) {
         frames.emplace_back(kf.offset, std::move(numbers));
-        easings.push_back(parse_cubic_bezier(kf.declarations.timing_function));
+        easings.push_back(easing);
     }
 
     // Equal offsets keep their written order.
@@ -206,6 +249,51 @@ struct PropertyTrack {
     }
 };
 
+// The tracks of one keyframe set, built once however many rules name it.
+// The keyframes of one block share their declarations, whose values are
+// read once for all of them.
+struct SetTracks {
+    PropertyTrack motion;
+    PropertyTrack transforms;
+    PropertyTrack opacity;
+};
+
+SetTracks build_set_tracks(const std::vector<CssKeyframe>& keyframes) {
+    struct Read {
+        std::optional<double> distance;
+        std::optional<std::vector<double>> transform;
+        std::optional<double> opacity;
+        CubicBezier easing;
+    };
+    SetTracks tracks;
+    const CssDeclarations* last = nullptr;
+    Read read;
+    for (const CssKeyframe& kf : keyframes) {
+        if (kf.declarations.get() != last) {
+            last = kf.declarations.get();
+            const CssDeclarations& d = *last;
+            read = Read{};
+            if (const std::string* v = find_property(d, "offset-distance")) {
+                read.distance = leading_number(without_percent(*v)) / 100;
+            }
+            if (const std::string* v = find_property(d, "transform")) {
+                read.transform = matrix_numbers(parse_transform_list(*v));
+            }
+            if (const std::string* v = find_property(d, "opacity")) {
+                read.opacity = leading_number(*v);
+            }
+            read.easing = parse_cubic_bezier(d.timing_function);
+        }
+        if (read.distance) tracks.motion.add(kf, {*read.distance}, read.easing);
+        if (read.transform) tracks.transforms.add(kf, *read.transform, read.easing);
+        if (read.opacity) tracks.opacity.add(kf, {*read.opacity}, read.easing);
+    }
+    tracks.motion.sort_by_offset_then_value();
+    tracks.transforms.sort_by_offset();
+    tracks.opacity.sort_by_offset_then_value();
+    return tracks;
+}
+
 }  // namespace
 
 CssDeclarations parse_css_declarations(const std::string& text) {
@@ -235,26 +323,44 @@ std::vector<double> parse_keyframe_selectors(const std::string& text) {
     return offsets;
 }
 
-void css_selector_matches(const AnimatedSvg& doc, std::vector<int>& out,
-                          const std::string& selector) {
+CssSelectorIndex::CssSelectorIndex(const AnimatedSvg& doc) {
+    by_name_.reserve(doc.elements.size());
+    for (size_t i = 0; i < doc.elements.size(); ++i) {
+        const SvgElement& el = doc.elements[i];
+        const int index = static_cast<int>(i);
+        by_name_.emplace_back(el.name, index);
+        if (const SvgAttribute* id = el.find_attribute("id")) by_id_.emplace_back(id->value, index);
+        if (const SvgAttribute* cls = el.find_attribute("class")) {
+            for_each_trimmed_piece(cls->value, ' ', [&](std::string_view word) {
+                by_class_.emplace_back(word, index);
+            });
+        }
+    }
+    std::sort(by_name_.begin(), by_name_.end());
+    std::sort(by_id_.begin(), by_id_.end());
+    std::sort(by_class_.begin(), by_class_.end());
+}
+
+void CssSelectorIndex::matches(const std::string& selector, std::vector<int>& out) const {
     out.clear();
     const std::string sel = trim_blanks(selector);
     if (sel.empty() || sel.find_first_of(" >,:") != std::string::npos) return;
-    const std::string rest = sel.substr(1);
-    for (size_t i = 0; i < doc.elements.size(); ++i) {
-        const SvgElement& el = doc.elements[i];
-        bool match = false;
-        if (sel[0] == '#') {
-            const SvgAttribute* id = el.find_attribute("id");
-            match = id != nullptr && id->value == rest;
-        } else if (sel[0] == '.') {
-            const auto words = split_trimmed(el.attribute("class"), ' ');
-            match = std::find(words.begin(), words.end(), rest) != words.end();
-        } else {
-            match = el.name == sel;
-        }
-        if (match) out.push_back(static_cast<int>(i));
+    const std::vector<Entry>* entries = &by_name_;
+    std::string_view key = sel;
+    if (sel[0] == '#' || sel[0] == '.') {
+        entries = sel[0] == '#' ? &by_id_ : &by_class_;
+        key.remove_prefix(1);
     }
+    auto at = std::lower_bound(entries->begin(), entries->end(), Entry{key, -1});
+    for (; at != entries->end() && at->first == key; ++at) {
+        // An element whose class names a word twice counts once.
+        if (out.empty() || out.back() != at->second) out.push_back(at->second);
+    }
+}
+
+void css_selector_matches(const AnimatedSvg& doc, std::vector<int>& out,
+                          const std::string& selector) {
+    CssSelectorIndex(doc).matches(selector, out);
 }
 
 CubicBezier parse_cubic_bezier(const std::string& text) {
@@ -279,20 +385,30 @@ void AnimatedSvg::collect_css_animations() {
     const BraceMatches braces(style);
     const KeyframeSets sets = collect_keyframe_sets(style, braces);
     const std::string rules = remove_keyframe_blocks(style, braces);
+    const CssSelectorIndex index(*this);
+    std::map<std::string, SetTracks> tracks_of_set;
+    AnimationBudget budget(animations);
+
+    // One animation per target; false once the document is full.
+    const auto append_for_targets = [&](Animation anim, const std::vector<int>& targets) {
+        for (int target : targets) {
+            if (!budget.admit(anim.key_times.size())) return false;
+            anim.element = target;
+            animations.push_back(anim);
+        }
+        return true;
+    };
 
     std::vector<int> targets;
     CssBlock block;
     size_t pos = 0;
     while (next_css_block(rules, pos, block)) {
-        const std::string selector = trim_blanks(
-            rules.substr(block.selector_begin, block.selector_end - block.selector_begin));
+        index.matches(rules.substr(block.selector_begin, block.selector_end - block.selector_begin),
+                      targets);
+        if (targets.empty()) continue;
         const CssDeclarations decls = parse_css_declarations(
             rules.substr(block.body_begin, block.body_end - block.body_begin));
-        css_selector_matches(*this, targets, selector);
-        if (targets.empty()) continue;
-
         const AnimationSettings settings = animation_settings(decls, sets);
-        const std::vector<Point2D> path_points = offset_path_points(decls);
 
         if (const std::string* transform = find_property(decls, "transform")) {
             Matrix2D to_origin;
@@ -306,62 +422,36 @@ void AnimatedSvg::collect_css_animations() {
             }
             const Matrix2D m = Matrix2D::multiply(
                 Matrix2D::multiply(to_origin, parse_transform_list(*transform)), from_origin);
-            for (int target : targets) {
-                Animation anim;
-                anim.element = target;
-                anim.kind = AnimationKind::Matrix;
-                anim.timed = false;
-                anim.key_times = {0, 1};
-                anim.key_values = {matrix_numbers(m), matrix_numbers(m)};
-                animations.push_back(std::move(anim));
-            }
+            Animation anim;
+            anim.kind = AnimationKind::Matrix;
+            anim.timed = false;
+            anim.key_times = {0, 1};
+            anim.key_values = {matrix_numbers(m), matrix_numbers(m)};
+            if (!append_for_targets(std::move(anim), targets)) return;
         }
 
         const auto set = sets.find(settings.name);
         if (settings.name.empty() || set == sets.end()) continue;
+        auto tracks = tracks_of_set.find(set->first);
+        if (tracks == tracks_of_set.end()) {
+            tracks = tracks_of_set.emplace(set->first, build_set_tracks(set->second)).first;
+        }
+        const SetTracks& t = tracks->second;
 
-        const auto append_for_targets = [&](Animation anim) {
-            for (int target : targets) {
-                anim.element = target;
-                animations.push_back(anim);
-            }
-        };
-
-        if (!path_points.empty()) {
-            PropertyTrack motion;
-            for (const CssKeyframe& kf : set->second) {
-                const std::string* distance = find_property(kf.declarations, "offset-distance");
-                if (distance == nullptr) continue;
-                motion.add(kf, {leading_number(without_percent(*distance)) / 100});
-            }
-            motion.sort_by_offset_then_value();
-            if (motion.frames.size() >= 2) {
-                Animation anim = motion.build(AnimationKind::Motion, settings);
-                anim.path.points = path_points;
-                anim.path.measure();
-                append_for_targets(std::move(anim));
-            }
+        const std::vector<Point2D> path_points = offset_path_points(decls);
+        if (!path_points.empty() && t.motion.frames.size() >= 2) {
+            Animation anim = t.motion.build(AnimationKind::Motion, settings);
+            anim.path.points = path_points;
+            anim.path.measure();
+            if (!append_for_targets(std::move(anim), targets)) return;
         }
-
-        PropertyTrack transforms;
-        PropertyTrack opacity;
-        for (const CssKeyframe& kf : set->second) {
-            if (const std::string* value = find_property(kf.declarations, "transform")) {
-                transforms.add(kf, matrix_numbers(parse_transform_list(*value)));
-            }
+        if (t.transforms.frames.size() >= 2 &&
+            !append_for_targets(t.transforms.build(AnimationKind::Matrix, settings), targets)) {
+            return;
         }
-        for (const CssKeyframe& kf : set->second) {
-            if (const std::string* value = find_property(kf.declarations, "opacity")) {
-                opacity.add(kf, {leading_number(*value)});
-            }
-        }
-        transforms.sort_by_offset();
-        opacity.sort_by_offset_then_value();
-        if (transforms.frames.size() >= 2) {
-            append_for_targets(transforms.build(AnimationKind::Matrix, settings));
-        }
-        if (opacity.frames.size() >= 2) {
-            append_for_targets(opacity.build(AnimationKind::Opacity, settings));
+        if (t.opacity.frames.size() >= 2 &&
+            !append_for_targets(t.opacity.build(AnimationKind::Opacity, settings), targets)) {
+            return;
         }
     }
 }

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "ext/ostrel/svg/animated_svg.h"
+#include "ext/ostrel/svg/animation_limits.h"
 #include "ext/ostrel/svg/number_text.h"
 #include "ext/ostrel/svg/text_helpers.h"
 
@@ -120,6 +121,7 @@ std::vector<CubicBezier> spline_easings(const SvgElement& el) {
 }  // namespace
 
 void AnimatedSvg::collect_smil_animations() {
+    AnimationBudget budget(animations);
     for (size_t index = 0; index < elements.size(); ++index) {
         const SvgElement& el = elements[index];
         if ((el.name != "animate" && el.name != "animateTransform") || el.parent == -1) continue;
@@ -137,7 +139,8 @@ void AnimatedSvg::collect_smil_animations() {
         if (anim.key_values.size() < 2) continue;
         anim.key_times = key_times(el, anim.key_values.size());
         anim.easings = spline_easings(el);
-        animations.push_back(std::move(anim));
+        // Past the cap the element is still left out of frames, unplayed.
+        if (budget.admit(anim.key_times.size())) animations.push_back(std::move(anim));
     }
 }
 

@@ -4,14 +4,6 @@
 
 namespace Ostrel {
 
-namespace {
-
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-}  // namespace
-
 std::string trim_blanks(const std::string& s) {
     size_t begin = 0;
     size_t end = s.size();
@@ -22,14 +14,7 @@ std::string trim_blanks(const std::string& s) {
 
 std::vector<std::string> split_trimmed(const std::string& s, char sep) {
     std::vector<std::string> out;
-    size_t begin = 0;
-    while (begin <= s.size()) {
-        size_t end = s.find(sep, begin);
-        if (end == std::string::npos) end = s.size();
-        std::string piece = trim_blanks(s.substr(begin, end - begin));
-        if (!piece.empty()) out.push_back(std::move(piece));
-        begin = end + 1;
-    }
+    for_each_trimmed_piece(s, sep, [&](std::string_view piece) { out.emplace_back(piece); });
     return out;
 }
 

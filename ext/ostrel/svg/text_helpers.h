@@ -1,15 +1,37 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Ostrel {
+
+// Space, tab, CR and LF: what trim_blanks removes.
+inline bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // s without leading and trailing space, tab, CR and LF.
 std::string trim_blanks(const std::string& s);
 
 // The trimmed, non-empty pieces of s between occurrences of sep.
 std::vector<std::string> split_trimmed(const std::string& s, char sep);
+
+// The same pieces handed to each as views into text, without copies.
+template <typename Each>
+void for_each_trimmed_piece(std::string_view text, char sep, Each each) {
+    size_t begin = 0;
+    while (begin <= text.size()) {
+        size_t end = text.find(sep, begin);
+        if (end == std::string_view::npos) end = text.size();
+        size_t first = begin;
+        size_t last = end;
+        while (first < last && is_blank(text[first])) ++first;
+        while (last > first && is_blank(text[last - 1])) --last;
+        if (last > first) each(text.substr(first, last - first));
+        begin = end + 1;
+    }
+}
 
 // A CSS or SMIL time ("2.5s", "300ms", "300") in milliseconds; 0 without a number.
 double parse_css_time_ms(const std::string& s);
