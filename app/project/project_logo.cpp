@@ -1,7 +1,6 @@
 #include "app/project/project_logo.h"
 
-#include <system_error>
-
+#include "app/project/image_pick.h"
 #include "config/config_paths.h"
 #include "config/json_file.h"
 #include "ext/ostrel/engine/oapp.h"
@@ -19,15 +18,8 @@ void render_project_logo(Ostrel::OApp& app, const ProjectPaths& paths,
 
 void ProjectLogoBrowse::operator()() const {
     if (edits->config_path.empty()) return;
-    const fs::path config_dir = fs::path(edits->config_path).parent_path();
-    const fs::path images = find_site_root(config_dir) / "images";
-    std::error_code ec;
-    Ostrel::PickRequest request;
-    request.mode = "file";
-    request.title = kLogoPickTitle;
-    request.filter = kImagePickFilter;
-    request.directory = (fs::exists(images, ec) ? images : config_dir).string();
-    request.show_hidden = false;
+    fs::path images;
+    const auto request = site_image_request(edits->config_path, kLogoPickTitle, images);
     app->pick_file(
         request, [self = *this, images](const std::string& path) { self.on_picked(images, path); });
 }
