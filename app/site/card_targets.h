@@ -8,24 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "app/open_config.h"
+
 namespace Scribenta {
 
-// One registered configuration of a project card, as the project tab shows
-// it: the family's own configuration (flag set, labelled "Overview") or a
-// project. Field for field the open configurations' member record, which the
-// window converts it to when it opens the card.
-struct CardMember {
-    std::string config_path;  // absolute, lexically normal
-    std::string label;
-    bool flag = false;
-    std::string logo;  // resolved; empty when the file does not exist
-    std::string tagline;
-};
-
 struct ProjectCardTarget {
-    std::string config_path;          // the family's or the stand-alone project's file
-    std::string name;                 // the card's title
-    std::vector<CardMember> members;  // in the order of the site's "projects"
+    std::string config_path;           // the family's or the stand-alone project's file
+    std::string name;                  // the card's title
+    std::vector<MemberEntry> members;  // in the order of the site's "projects"
 };
 
 struct SocialTarget {

@@ -25,8 +25,8 @@ struct CardGroup {
     std::vector<ProjectEntry> members;
 };
 
-CardMember card_member(const ProjectEntry& entry, bool several, const fs::path& site_dir) {
-    CardMember member;
+MemberEntry member_entry(const ProjectEntry& entry, bool several, const fs::path& site_dir) {
+    MemberEntry member;
     member.config_path = entry.config_path;
     member.flag = entry.parent_slug.empty() && several;
     member.label = member.flag                   ? "Overview"
@@ -77,7 +77,7 @@ std::vector<Ostrel::ListEntry> project_card_rows(CardTargets& targets,
         for (const ProjectEntry& entry : group.members) {
             // A malformed element names no file: nothing to open or remove.
             if (!entry.config_path.empty())
-                target.members.push_back(card_member(entry, several, site_dir));
+                target.members.push_back(member_entry(entry, several, site_dir));
         }
         targets.project_cards[id] = std::move(target);
     }
@@ -148,7 +148,7 @@ void ProjectCardAction::operator()(const std::string&, const std::string& row,
     } else if (action == "remove") {
         if (panels.edits->config_path.empty() || target.members.empty()) return;
         std::vector<std::string> paths;
-        for (const CardMember& member : target.members) paths.push_back(member.config_path);
+        for (const MemberEntry& member : target.members) paths.push_back(member.config_path);
         panels.show_confirm("Remove Project",
                             remove_project_message(target.name, target.members.size()), "Remove",
                             RemoveProjectConfirmed{panels, std::move(paths)});

@@ -26,7 +26,7 @@ namespace Scribenta {
 // open_site_project: opens a card's project, or its family with the member
 // tabs, as a project configuration.
 using OpenSiteProject = std::function<void(const std::string& config_path, const std::string& name,
-                                           std::vector<CardMember> members)>;
+                                           std::vector<MemberEntry> members)>;
 
 // Whether a reload of the site form may keep the policy editor's unsaved
 // text. Reloads the lists cause for their own changes set it; every other

@@ -22,7 +22,7 @@ protected:
     struct Opened {
         std::string config_path;
         std::string name;
-        std::vector<CardMember> members;
+        std::vector<MemberEntry> members;
     };
 
     Ostrel::OApp app;
@@ -37,22 +37,23 @@ protected:
     std::vector<Opened> opened;
     std::vector<std::string> urls;
     int reloads = 0;
-    SiteWiring site = wire_site_configurator(
-        {&app,
-         shell,
-         edits,
-         flush_edits,
-         queue_edit,
-         [this] {
-             ++reloads;
-             return shown;
-         },
-         {},
-         {},
-         {},
-         [this](const std::string& path, const std::string& name, std::vector<CardMember> members) {
-             opened.push_back({path, name, std::move(members)});
-         }});
+    SiteWiring site =
+        wire_site_configurator({&app,
+                                shell,
+                                edits,
+                                flush_edits,
+                                queue_edit,
+                                [this] {
+                                    ++reloads;
+                                    return shown;
+                                },
+                                {},
+                                {},
+                                {},
+                                [this](const std::string& path, const std::string& name,
+                                       std::vector<MemberEntry> members) {
+                                    opened.push_back({path, name, std::move(members)});
+                                }});
     const SitePaths& paths = site.paths;
     std::filesystem::path site_dir;
     std::filesystem::path config;
