@@ -171,8 +171,17 @@ QWidget* DesktopView::wrap_scroll(VBoxWidget* box, const NodeStyle& style) {
     auto* area = new QScrollArea();
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
+    // Thin, neutral scroll bars that read on light and dark fills alike.
     area->setStyleSheet(
-        "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }");
+        "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
+        " QScrollBar:vertical { background: transparent; width: 10px; margin: 2px; }"
+        " QScrollBar:horizontal { background: transparent; height: 10px; margin: 2px; }"
+        " QScrollBar::handle { background: rgba(128, 128, 128, 0.45); border-radius: 3px; }"
+        " QScrollBar::handle:hover { background: rgba(128, 128, 128, 0.7); }"
+        " QScrollBar::handle:vertical { min-height: 24px; }"
+        " QScrollBar::handle:horizontal { min-width: 24px; }"
+        " QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; }"
+        " QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
     area->viewport()->setAutoFillBackground(false);
     auto* content = new QWidget();
     content->setAutoFillBackground(false);
