@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/site/favicon_controls.h"
 #include "app/site/logo_heights.h"
 #include "app/site/project_cards.h"
 #include "app/site/socials.h"
@@ -51,6 +52,7 @@ SiteWiring wire_site_configurator(const SiteWiringContext& context) {
                             site.preview, site.refresh_logo_previews, context.set_config_logo,
                             paths.from_logo_checkbox, site.favicon_hint, site.favicon_source_path,
                             site.hooks});
+    wire_favicon_controls(context, site);
 
     site.form = std::make_shared<SiteFormBinding>(SiteFormBinding{
         &app, context.edits, context.shell, paths, site.favicon_hint, site.favicon_source_path,
