@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/new_project_wiring.h"
 #include "app/project/family_tabs.h"
 #include "app/project/project_panels.h"
 #include "app/project/project_wiring.h"
@@ -40,6 +41,7 @@ void wire_project_side(AppContext& ctx) {
     hooks.render_project_form = wiring.render_project_form;
     hooks.show_project_tab = wiring.show_project_tab;
     hooks.current_member = [state = wiring.state] { return state->member_index; };
+    wire_new_projects(ctx, wiring.paths);
 }
 
 }  // namespace Scribenta
