@@ -112,7 +112,7 @@ void HomeSectionAction::operator()(const std::string&, const std::string& row,
                                      ? " from the home page? Its content fragment stays on disk."
                                      : " from the home page? You can add it back later.";
         panels.show_confirm("Remove Home Section", "Remove '" + target.name + "'" + tail, "Remove",
-                            RemoveHomeSectionConfirmed{panels, index});
+                            RemoveHomeSectionConfirmed{panels.for_pending_action(), index});
     } else if (action == "edit") {
         open_content(target.body, target.name);
     }

@@ -148,7 +148,7 @@ void RemovePolicy::operator()() const {
                                  ? " Its footer link goes too; the Markdown file stays on disk."
                                  : " The Markdown file stays on disk.";
     panels.show_confirm("Remove Policy", "Remove policy '" + label + "' from this site?" + tail,
-                        "Remove", RemovePolicyConfirmed{panels, state, index});
+                        "Remove", RemovePolicyConfirmed{panels.for_pending_action(), state, index});
 }
 
 void RemovePolicyConfirmed::operator()() const {

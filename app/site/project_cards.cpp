@@ -151,7 +151,7 @@ void ProjectCardAction::operator()(const std::string&, const std::string& row,
         for (const MemberEntry& member : target.members) paths.push_back(member.config_path);
         panels.show_confirm("Remove Project",
                             remove_project_message(target.name, target.members.size()), "Remove",
-                            RemoveProjectConfirmed{panels, std::move(paths)});
+                            RemoveProjectConfirmed{panels.for_pending_action(), std::move(paths)});
     }
 }
 

@@ -61,6 +61,14 @@ struct SitePanelsContext {
     // the site shell is the current one.
     bool site_shown() const;
     ReloadKeepingPolicyText reload() const { return {shell, policy_keep}; }
+    // A copy for actions that wait in the confirmation dialog: it leaves out
+    // the dialog itself, whose pending slot would otherwise hold the action
+    // that holds the slot, and neither would ever be freed.
+    SitePanelsContext for_pending_action() const {
+        SitePanelsContext copy = *this;
+        copy.show_confirm = {};
+        return copy;
+    }
 };
 
 }  // namespace Scribenta

@@ -94,7 +94,7 @@ void SocialCardAction::operator()(const std::string&, const std::string& row,
         return;
     const std::string name = it->second.label.empty() ? "this link" : it->second.label;
     panels.show_confirm("Remove Social Link", "Remove '" + name + "' from this site?", "Remove",
-                        RemoveSocialConfirmed{panels, index});
+                        RemoveSocialConfirmed{panels.for_pending_action(), index});
 }
 
 void RemoveSocialConfirmed::operator()() const {
