@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/basic_forms.h"
+#include "app/site/site_build.h"
 #include "app/window_sides.h"
 #include "ext/ostrel/engine/oapp.h"
 
@@ -31,6 +32,9 @@ void wire_site_side(AppContext& ctx) {
                          "Content file not found");
     wire_file_editor(app, ctx.section_editor);
     shell.guards.push_back(file_editor_guard(app, ctx.section_editor, "Section content editor"));
+
+    wire_site_build({&app, make_site_build_paths(shell.panels + "/Build Panel"), ctx.builds,
+                     ctx.configs->shown, ctx.flush_edits});
 
     declare_dialog(ctx, "App/Add Policy Dialog");
     declare_dialog(ctx, "App/Add Section Dialog");
