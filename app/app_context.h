@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/build_state.h"
 #include "app/dialogs.h"
 #include "app/edit_queue.h"
 #include "app/file_editor.h"
@@ -37,6 +38,8 @@ struct AppContext {
     QueueEdit queue_source_edit;
     // The open configurations, the one shown and the configurator hooks.
     std::shared_ptr<OpenConfigs> configs;
+    // Shared by the site build, the project build and the versions table.
+    std::shared_ptr<BuildState> builds = std::make_shared<BuildState>();
 
     // The five file editors, each a guard of its shell.
     std::shared_ptr<FileEditor> policies_editor;

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/site/site_build.h"
 #include "app/site/site_wiring.h"
 #include "app/window_sides.h"
 #include "ext/ostrel/engine/oapp.h"
@@ -35,6 +36,9 @@ void wire_site_side(AppContext& ctx) {
                                 }});
     ctx.policies_editor = site.policies.state->editor;
     ctx.section_editor = site.home_sections.content_editor;
+
+    wire_site_build({ctx.app, make_site_build_paths(ctx.site_shell->panels + "/Build Panel"),
+                     ctx.builds, ctx.configs->shown, ctx.flush_edits});
 
     ctx.configs->hooks.populate_site_form = [form = site.form](const OpenConfig& config) {
         populate_site_form(*form, config.path);
