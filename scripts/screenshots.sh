@@ -83,6 +83,7 @@ for theme in dark light; do
     shot new-website "New Website Button"
     shot new-website-error "New Website Button,Create Button"
     shot add-project "Projects Tab,Add Project Button" "$site"
+    shot add-member "Projects Tab,proj-2,Add Member Button" "$site"
     shot add-social "Socials Tab,Add Social Button" "$site"
     shot add-policy "Policies Tab,Selector Row/Add Button" "$site"
     shot add-section "Home Layout/Layout Header/Add Button" "$site"
