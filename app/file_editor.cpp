@@ -43,6 +43,15 @@ void load_file_editor(Ostrel::OApp& app, FileEditor& editor, const std::string& 
     refresh_editor_status(app, editor);
 }
 
+void reload_file_editor(Ostrel::OApp& app, FileEditor& editor, const std::string& path,
+                        bool keep_unsaved) {
+    if (keep_unsaved && editor.path == path && editor_is_dirty(app, editor)) {
+        refresh_editor_status(app, editor);
+        return;
+    }
+    load_file_editor(app, editor, path);
+}
+
 bool editor_is_dirty(const Ostrel::OApp& app, const FileEditor& editor) {
     return editor.loaded && app.value(editor.text_key) != editor.saved_text;
 }

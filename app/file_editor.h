@@ -49,6 +49,11 @@ void wire_file_editor(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& edit
 // folder, device, pipe or unreadable file shows the not-found state.
 void load_file_editor(Ostrel::OApp& app, FileEditor& editor, const std::string& path);
 
+// Shows `path` like load_file_editor, unless `keep_unsaved` allows keeping
+// the unsaved text the editor holds of that very file: a redraw of the form
+// it sits in must not drop what was typed.
+void reload_file_editor(Ostrel::OApp& app, FileEditor& editor, const std::string& path,
+                        bool keep_unsaved);
 bool editor_is_dirty(const Ostrel::OApp& app, const FileEditor& editor);
 void refresh_editor_status(Ostrel::OApp& app, FileEditor& editor);
 void set_save_disabled(Ostrel::OApp& app, FileEditor& editor, bool disabled);

@@ -60,6 +60,8 @@ void RenderProjectForm::operator()(const OpenConfig& config, std::size_t member_
     if (!read_text_file(member.config_path, text)) text.clear();
     const nlohmann::ordered_json doc = parse_project(text);
 
+    // A redraw of the file shown keeps unsaved README, LICENSE and topic text.
+    const bool redraw = edits->config_path == member.config_path;
     // The queue is pointed at this file before any change handler can fire.
     reset_edit_state(*edits, member.config_path, text);
     set_shell_status(*app, *shell, "Clean", "");
@@ -91,12 +93,12 @@ void RenderProjectForm::operator()(const OpenConfig& config, std::size_t member_
                              : resolve_config_path(project_dir.string(), state->source_path, named);
     };
     set_field_text(*app, paths.readme_path_field, readme);
-    load_file_editor(*app, *objects.readme_editor, file_path(readme));
+    reload_file_editor(*app, *objects.readme_editor, file_path(readme), redraw);
     if (hooks->refresh_readme_create_row) hooks->refresh_readme_create_row();
     set_field_text(*app, paths.license_path_field, license);
-    load_file_editor(*app, *objects.license_editor, file_path(license));
+    reload_file_editor(*app, *objects.license_editor, file_path(license), redraw);
     if (hooks->refresh_license_create_row) hooks->refresh_license_create_row();
-    if (hooks->populate_topics) hooks->populate_topics(manifest, project_dir.string());
+    if (hooks->populate_topics) hooks->populate_topics(manifest, project_dir.string(), redraw);
 
     const bool show_promote = promotable && site_holds(project_dir);
     app->set_visible(paths.family_label, show_promote);

@@ -16,8 +16,9 @@ struct ProjectPanelHooks {
     std::function<void()> refresh_versions;
     std::function<void()> refresh_readme_create_row;
     std::function<void()> refresh_license_create_row;
-    // Fills the topics panel from the source-root manifest (an object).
-    std::function<void(const nlohmann::json& manifest, const std::string& project_dir)>
+    // Fills the topics panel from the source-root manifest (an object);
+    // `redraw`: the file shown before is shown again.
+    std::function<void(const nlohmann::json& manifest, const std::string& project_dir, bool redraw)>
         populate_topics;
 };
 

@@ -56,8 +56,9 @@ std::string topic_pointer(const TopicsState& topics, const std::string& key) {
     return "/build/topics/" + std::to_string(topics.index) + "/" + key;
 }
 
-void PopulateTopics::operator()(const nlohmann::json& manifest,
-                                const std::string& project_dir) const {
+void PopulateTopics::operator()(const nlohmann::json& manifest, const std::string& project_dir,
+                                bool redraw) const {
+    const std::size_t shown_before = topics->index;
     if (edits->config_path != topics->owner_path) {
         topics->owner_path = edits->config_path;
         topics->index = 0;
@@ -87,10 +88,11 @@ void PopulateTopics::operator()(const nlohmann::json& manifest,
     set_field_text(*app, paths.intro_field, json_text(topic, "intro"));
     const std::string source = json_text(topic, "source");
     set_field_text(*app, paths.source_field, source);
-    load_file_editor(*app, *editor,
-                     any && !source.empty()
-                         ? resolve_config_path(project_dir, state->source_path, source)
-                         : std::string());
+    reload_file_editor(*app, *editor,
+                       any && !source.empty()
+                           ? resolve_config_path(project_dir, state->source_path, source)
+                           : std::string(),
+                       redraw && any && topics->index == shown_before);
 }
 
 void ReloadTopicFile::operator()() const {

@@ -53,7 +53,9 @@ struct PopulateTopics {
     std::shared_ptr<const ProjectState> state;
     std::shared_ptr<TopicsState> topics;
     std::shared_ptr<FileEditor> editor;
-    void operator()(const nlohmann::json& manifest, const std::string& project_dir) const;
+    // A redraw keeps the unsaved text of the topic shown before.
+    void operator()(const nlohmann::json& manifest, const std::string& project_dir,
+                    bool redraw) const;
 };
 
 // Loads the topic editor from the source field as it stands: the file it

@@ -30,16 +30,6 @@ std::string option_label(const ordered_json& element, std::size_t index) {
     return label.empty() ? "Policy " + std::to_string(index + 1) : label;
 }
 
-// Shows `path` in the policy editor, unless the editor holds unsaved text of
-// that very file and `keep` allows keeping it.
-void show_policy_file(Ostrel::OApp& app, FileEditor& editor, const std::string& path, bool keep) {
-    if (keep && editor.path == path && editor_is_dirty(app, editor)) {
-        refresh_editor_status(app, editor);
-        return;
-    }
-    load_file_editor(app, editor, path);
-}
-
 bool has_footer_link(const std::string& config_path, std::size_t index) {
     ordered_json doc;
     if (!parse_json_file(config_path, doc) || !doc.is_object()) return false;
@@ -103,7 +93,7 @@ void RenderPolicies::operator()(const ordered_json& doc) const {
     const std::string path = any ? resolve_policy_path(config, file) : std::string();
     const bool same_policy =
         any && state->shown_owner == config && state->shown_index == selection.index;
-    show_policy_file(a, *state->editor, path, keep->keep && same_policy);
+    reload_file_editor(a, *state->editor, path, keep->keep && same_policy);
     state->shown_owner = config;
     state->shown_index = any ? selection.index : std::numeric_limits<std::size_t>::max();
 }
@@ -134,8 +124,8 @@ void PolicyFieldEdited::operator()(const std::string& text) const {
     panels.queue_edit(policy_pointer(state->selection.index, key), text);
     if (key != "file") return;
     // Typing a path that names the file shown keeps its unsaved text.
-    show_policy_file(*panels.app, *state->editor,
-                     resolve_policy_path(panels.edits->config_path, text), true);
+    reload_file_editor(*panels.app, *state->editor,
+                       resolve_policy_path(panels.edits->config_path, text), true);
 }
 
 void RemovePolicy::operator()() const {

@@ -47,7 +47,8 @@ TEST_F(ProjectWiringTest, HooksOfLaterPanelsRunInOrderWhileRendering) {
     wiring.hooks->refresh_versions = [&] { calls.push_back("versions " + edits->config_path); };
     wiring.hooks->refresh_readme_create_row = [&] { calls.push_back("readme"); };
     wiring.hooks->refresh_license_create_row = [&] { calls.push_back("license"); };
-    wiring.hooks->populate_topics = [&](const nlohmann::json& manifest, const std::string& folder) {
+    wiring.hooks->populate_topics = [&](const nlohmann::json& manifest, const std::string& folder,
+                                        bool) {
         calls.push_back("topics " + manifest.dump() + " " + folder);
     };
     dir.write("p/.scribenta", R"({"build": {"topics": []}})");

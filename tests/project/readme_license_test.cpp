@@ -169,5 +169,36 @@ TEST_F(ReadmeLicense, NothingIsQueuedOrLoadedWhileNoConfigurationIsOpen) {
     EXPECT_FALSE(fs::exists(dir / "p/src/README.md"));
 }
 
+// A redraw of the same project (after a list edit, a text-view change or a
+// save) keeps what was typed in the three file editors; showing the project
+// anew, as after closing it, reads the files again.
+TEST_F(ReadmeLicense, RedrawsKeepUnsavedFileTextAndANewShowReadsTheFiles) {
+    dir.write("p/src/README.md", "readme");
+    dir.write("p/src/LICENSE", "license");
+    dir.write("p/src/intro.md", "intro");
+    const fs::path config =
+        open_project("src", R"({"build": {"readme": "README.md", "license": "LICENSE",
+                   "topics": [{"label": "Intro", "source": "intro.md"}]}})");
+    const std::vector<std::pair<std::shared_ptr<FileEditor>, std::string>> editors = {
+        {wiring.readme_editor, "readme"},
+        {wiring.license_editor, "license"},
+        {wiring.topics_editor, "intro"}};
+    for (const auto& [editor, saved] : editors) {
+        ASSERT_EQ(app.value(editor->text_key), saved);
+        type(editor->text_key, saved + " typed");
+    }
+    shell->reload();
+    for (const auto& [editor, saved] : editors) {
+        EXPECT_EQ(app.value(editor->text_key), saved + " typed") << saved;
+        EXPECT_EQ(text(editor->status_key), "Unsaved changes") << saved;
+    }
+    clear_edit_state(*edits);
+    show_file(config);
+    for (const auto& [editor, saved] : editors) {
+        EXPECT_EQ(app.value(editor->text_key), saved) << saved;
+        EXPECT_EQ(text(editor->status_key), "") << saved;
+    }
+}
+
 }  // namespace
 }  // namespace Scribenta
