@@ -34,21 +34,6 @@ bool member_index(const std::string& row, std::size_t& index) {
 
 }  // namespace
 
-std::string flagged_or_first_value(const std::vector<MemberEntry>& members) {
-    for (const MemberEntry& member : members) {
-        if (member.flag) return member.logo;
-    }
-    return members.empty() ? std::string() : members.front().logo;
-}
-
-std::string config_identity(const std::string& path) {
-    std::error_code ec;
-    fs::path identity = fs::canonical(path, ec);
-    if (ec) identity = fs::absolute(path, ec);
-    if (ec) return path;
-    return identity.string();
-}
-
 std::string OpenConfigs::tab_key(const std::string& id) const {
     return std::string(kLeftTabs) + "/" + id;
 }
