@@ -2,16 +2,24 @@
 
 // Completions of the file pickers of the add dialogs.
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "app/edit_queue.h"
+#include "ext/ostrel/runtime/services.h"
 
 namespace Ostrel {
 class OApp;
 }
 
 namespace Scribenta {
+
+// The pick of one image file of the site, hidden files not shown, starting
+// in the site's `images` folder when anything is there (even a dangling
+// link), else in `site`.
+Ostrel::PickRequest site_image_pick(const std::filesystem::path& site, const std::string& title,
+                                    const std::string& filter);
 
 // on_icon_picked: copies the chosen icon into the site's images folder and
 // makes it the dialog's icon ("/images/" + file name, its name in the hint).

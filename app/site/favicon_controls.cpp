@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "app/pickers.h"
 #include "app/site/favicon_hook.h"
 #include "config/config_paths.h"
 #include "config/json_file.h"
@@ -164,18 +165,9 @@ void BrowseFaviconSource::operator()() const {
     const FaviconControls& c = *controls;
     const std::string site = favicon_site_folder(c);
     if (site.empty()) return;
-    const fs::path images = fs::path(site) / "images";
-    std::error_code ec;
-    const bool has_images = fs::exists(fs::symlink_status(images, ec)) && !ec;
-    Ostrel::PickRequest request;
-    request.mode = "file";
-    request.title = kPickTitle;
-    request.filter = kPickFilter;
-    request.directory = has_images ? images.string() : site;
-    request.show_hidden = false;
-    c.app->pick_file(request, [browse = *this](const std::string& picked) {
-        browse.on_favicon_source_picked(picked);
-    });
+    c.app->pick_file(
+        site_image_pick(site, kPickTitle, kPickFilter),
+        [browse = *this](const std::string& picked) { browse.on_favicon_source_picked(picked); });
 }
 
 void BrowseFaviconSource::on_favicon_source_picked(const std::string& picked) const {

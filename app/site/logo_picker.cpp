@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/pickers.h"
 #include "config/config_paths.h"
 #include "ext/ostrel/engine/oapp.h"
 
@@ -19,18 +20,9 @@ constexpr const char* kGeneratedHint = "Generated into favicon/ (ships with the 
 void LogoPicker::operator()() const {
     if (edits->config_path.empty()) return;
     const fs::path site = fs::path(edits->config_path).parent_path();
-    const fs::path images = site / "images";
-    std::error_code ec;
-    const bool has_images = fs::exists(fs::symlink_status(images, ec)) && !ec;
-    Ostrel::PickRequest request;
-    request.mode = "file";
-    request.title = kPickTitle;
-    request.filter = kPickFilter;
-    request.directory = (has_images ? images : site).string();
-    request.show_hidden = false;
     // The picker copies itself: the callback may run after this handler's
     // registration was replaced.
-    app->pick_file(request,
+    app->pick_file(site_image_pick(site, kPickTitle, kPickFilter),
                    [picker = *this](const std::string& picked) { picker.on_logo_picked(picked); });
 }
 
