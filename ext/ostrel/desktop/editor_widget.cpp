@@ -15,6 +15,7 @@
 #include "ext/ostrel/desktop/box_painting.h"
 #include "ext/ostrel/desktop/fonts.h"
 #include "ext/ostrel/desktop/icon_widget.h"
+#include "ext/ostrel/desktop/scroll_bar_style.h"
 
 namespace Ostrel {
 
@@ -220,6 +221,7 @@ void configure_multiline(EditorWidget* editor, const NodeStyle& style,
         edit->setFrameShape(QFrame::NoFrame);
         edit->setAcceptRichText(false);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        style_thin_scroll_bars(*edit);
         edit->viewport()->setAutoFillBackground(false);
         QObject::connect(edit, &QTextEdit::textChanged, editor,
                          [editor] { editor->on_text_edit_changed(); });

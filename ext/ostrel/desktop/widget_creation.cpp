@@ -13,6 +13,7 @@
 #include "ext/ostrel/desktop/editor_widget.h"
 #include "ext/ostrel/desktop/max_width_container.h"
 #include "ext/ostrel/desktop/root_container.h"
+#include "ext/ostrel/desktop/scroll_bar_style.h"
 #include "ext/ostrel/desktop/vbox_widget.h"
 #include "ext/ostrel/desktop/wrap_label.h"
 
@@ -171,17 +172,9 @@ QWidget* DesktopView::wrap_scroll(VBoxWidget* box, const NodeStyle& style) {
     auto* area = new QScrollArea();
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
-    // Thin, neutral scroll bars that read on light and dark fills alike.
     area->setStyleSheet(
-        "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
-        " QScrollBar:vertical { background: transparent; width: 10px; margin: 2px; }"
-        " QScrollBar:horizontal { background: transparent; height: 10px; margin: 2px; }"
-        " QScrollBar::handle { background: rgba(128, 128, 128, 0.45); border-radius: 3px; }"
-        " QScrollBar::handle:hover { background: rgba(128, 128, 128, 0.7); }"
-        " QScrollBar::handle:vertical { min-height: 24px; }"
-        " QScrollBar::handle:horizontal { min-width: 24px; }"
-        " QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; }"
-        " QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
+        "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }" +
+        thin_scroll_bar_rules());
     area->viewport()->setAutoFillBackground(false);
     auto* content = new QWidget();
     content->setAutoFillBackground(false);
