@@ -24,6 +24,7 @@ class QWidget;
 namespace Ostrel {
 
 class ComboWidget;
+class ControlStates;
 class EditorWidget;
 class IconWidget;
 class MarkdownWidget;
@@ -125,6 +126,7 @@ private:
     QWidget* create_box(const RenderNode& node, DNode& entry);
     QWidget* create_media_widget(const RenderNode& node, DNode& entry);
     void add_caption(DNode& entry, const RenderNode& node);
+    void watch_editor_focus(EditorWidget* editor, const std::string& path);
     // Icons, images, videos, Markdown and QR codes on update; the size step
     // returns false when the node is none of them (boxes take fixed sizes).
     void update_media(DNode& entry, const RenderNode& node);
@@ -196,6 +198,7 @@ private:
     void on_video_destroyed(VideoWidget* video);
 
     OApp* oapp_;
+    ControlStates* control_states_;  // "Hover", "Pressed" and "Focus" of controls
     RootContainer* root_ = nullptr;
     bool render_pending_ = false;
     bool applying_ = false;  // inside apply_patches
