@@ -96,15 +96,26 @@ ControlStates::Watched* ControlStates::watched(QObject* object) {
 }
 
 bool ControlStates::eventFilter(QObject* watched_object, QEvent* event) {
-    if (watched_object == root_ && event->type() == QEvent::Leave) {
-        clear_pointer();
+    switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::Hide:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            break;
+        default:
+            return false;  // paints, moves and the like change no word
+    }
+    if (watched_object == root_) {
+        if (event->type() == QEvent::Leave) clear_pointer();
         return false;
     }
     Watched* entry = watched(watched_object);
     if (entry == nullptr) return false;
-    const bool before_hover = entry->hover;
-    const bool before_pressed = entry->pressed;
-    const bool before_focus = entry->focus;
+    const Watched before = *entry;
     switch (event->type()) {
         case QEvent::Enter:
             entry->hover = !entry->focus_only;
@@ -135,8 +146,8 @@ bool ControlStates::eventFilter(QObject* watched_object, QEvent* event) {
             }
             break;
     }
-    if (entry->hover != before_hover || entry->pressed != before_pressed ||
-        entry->focus != before_focus) {
+    if (entry->hover != before.hover || entry->pressed != before.pressed ||
+        entry->focus != before.focus) {
         update();
     }
     return false;
