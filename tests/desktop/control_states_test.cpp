@@ -52,6 +52,7 @@ struct StateScreen : testing::Test {
         app.set_options("CsApp/Pick", {{"a", "Alpha"}});
         app.set_rows("items", {{"one", {}}, {"two", {}}});
         app.node_states["CsApp/Off"] = {"Disabled"};
+        app.node_states["CsApp/Rows/one"] = {"Disabled"};  // reaches its buttons
     }
 
     Words words(const std::string& path) const {
@@ -141,9 +142,8 @@ TEST_F(StateScreen, OnlyClickableEnabledNodesHover) {
         Words expected;
     } cases[] = {
         {"CsApp/Check", {"Hover", "Checked"}},  // the click checks it
-        {"CsApp/Rows/two/Remove", {"Hover"}},
-        {"CsApp/Off", {"Disabled"}},
-        {"CsApp/Plain", {}},
+        {"CsApp/Rows/two/Remove", {"Hover"}},  {"CsApp/Off", {"Disabled"}},
+        {"CsApp/Rows/one/Remove", {}},         {"CsApp/Plain", {}},
     };
     for (const auto& c : cases) {
         enter(view.widget(c.path));
@@ -248,7 +248,8 @@ TEST_F(StateScreen, RemovedHiddenAndDestroyedControlsLeaveNoWords) {
 
     // The whole view goes: the store keeps only the application's words.
     view.reset();
-    EXPECT_EQ(app.node_states, (std::map<std::string, Words>{{"CsApp/Off", {"Disabled"}}}));
+    EXPECT_EQ(app.node_states, (std::map<std::string, Words>{{"CsApp/Off", {"Disabled"}},
+                                                             {"CsApp/Rows/one", {"Disabled"}}}));
 }
 
 TEST(ControlStates, ADialogEndsThePressThatOpenedItAndTakesItsHoverAlong) {
