@@ -2,8 +2,9 @@
 
 // The Qt Widgets back end of the UI engine: one widget subtree per rendered
 // node, kept in a registry by node path, brought up to date by the engine's
-// patch lists; user input goes back to the engine as event strings and the
-// window's size and state as window-state words.
+// patch lists; user input goes back to the engine as event strings, the
+// window's size and state as window-state words, and the pointer and keyboard
+// focus on controls as the node state words of ControlStates.
 
 #include <QObject>
 #include <QPointer>
