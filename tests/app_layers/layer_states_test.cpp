@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "tests/app_layers/app_fixture.h"
 
@@ -91,6 +92,79 @@ TEST_F(AppLayers, StateWordsChangeTheLook) {
             }
         });
         EXPECT_EQ(c.get(node(c.node_path).style), c.with);
+    }
+}
+
+// The renderer's pointer and focus words, alone and beside the
+// application's: a held press keeps a tab's selected look, a focused field
+// keeps its invalid or locked border.
+TEST_F(AppLayers, PointerAndFocusWordsChangeTheLook) {
+    const std::string policies = SITE_PANELS + "/Policies Panel";
+    const std::string close = W + "/Titlebar/Window Controls/Close Button";
+    const std::string web_tab = SITE + "/Editor Panel/Sidebar/Website Tab";
+    const std::string from_logo =
+        SITE_PANELS + "/Website Panel/Favicon Picker/Controls Row/From Logo Checkbox";
+    const std::string fact = PROJECT_PANELS + "/Project Panel/Facts Form/fact-0/Value Field";
+    const struct {
+        std::string word_path;
+        std::vector<std::string> words;
+        std::string node_path;
+        Getter get;
+        std::string expected;
+    } cases[] = {
+        {policies + "/Selector Row/Add Button",
+         {"Hover"},
+         policies + "/Selector Row/Add Button",
+         kFill,
+         kTertiary},
+        {policies + "/Selector Row/Add Button",
+         {"Pressed"},
+         policies + "/Selector Row/Add Button",
+         kFill,
+         kSecondary},
+        {SITE + "/Text Panel/Status Bar/Save Button",
+         {"Hover"},
+         SITE + "/Text Panel/Status Bar/Save Button",
+         kFill,
+         "#5a92ff"},
+        {SITE + "/Text Panel/Status Bar/Save Button",
+         {"Pressed"},
+         SITE + "/Text Panel/Status Bar/Save Button",
+         kFill,
+         "#2f6ae0"},
+        {close, {"Hover"}, close, kFill, kDanger},
+        {close, {"Hover"}, close + "/Glyph", kTextColor, "#ffffff"},
+        {close, {"Pressed"}, close + "/Glyph", kTextColor, "#ffffff"},
+        {web_tab, {"Hover"}, web_tab, kFill, kTertiary},
+        {web_tab, {"Active", "Pressed"}, web_tab, kFill, kTertiary},
+        {SITE + "/View Bar/Editor View Tab",
+         {"Active", "Pressed"},
+         SITE + "/View Bar/Editor View Tab",
+         kFill,
+         kPrimary},
+        {LEFT_TABS + "/config-1", {"Active", "Pressed"}, LEFT_TABS + "/config-1", kFill, kPrimary},
+        {W + "/Titlebar/Right Tabs/App Tab",
+         {"Selected", "Pressed"},
+         W + "/Titlebar/Right Tabs/App Tab",
+         kFill,
+         kPrimary},
+        {from_logo, {"Hover"}, from_logo + "/Mark", kFill, kTertiary},
+        {from_logo, {"Hover", "Checked"}, from_logo + "/Mark", kFill, kAccent},
+        {fact, {"Focus"}, fact, kBorder, kAccent},
+        {fact, {"Focus", "Invalid"}, fact, kBorder, kDanger},
+        {fact, {"Focus", "Locked"}, fact, kBorder, kSecondary},
+        {policies + "/Selector Row/Item Combo",
+         {"Focus"},
+         policies + "/Selector Row/Item Combo",
+         kBorder,
+         kAccent},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.node_path + " with " + testing::PrintToString(c.words));
+        render([&](OApp& app) {
+            app.node_states[c.word_path].insert(c.words.begin(), c.words.end());
+        });
+        EXPECT_EQ(c.get(node(c.node_path).style), c.expected);
     }
 }
 

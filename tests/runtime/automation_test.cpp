@@ -83,6 +83,7 @@ TEST(AutomationStep, Parsing) {
         std::vector<QString> parts;
         bool has_text;
         QString text;
+        bool hover = false;
     };
     const std::vector<Case> cases = {
         {"Toggle", {"Toggle"}, false, ""},
@@ -91,12 +92,16 @@ TEST(AutomationStep, Parsing) {
         {"A=", {"A"}, true, ""},
         {"//A//Row-*/", {"A", "Row-*"}, false, ""},
         {"", {}, false, ""},
+        {" ~ Form/Save ", {"Form", "Save"}, false, "", true},
+        {"~Form=~a", {"Form"}, true, "~a", true},
+        {"Form/~Save", {"Form", "~Save"}, false, ""},
     };
     for (const Case& c : cases) {
         const Ostrel::AutomationStep parsed = parse_automation_step(c.step);
         EXPECT_EQ(parsed.parts, c.parts) << c.step;
         EXPECT_EQ(parsed.has_text, c.has_text) << c.step;
         EXPECT_EQ(parsed.text, c.text) << c.step;
+        EXPECT_EQ(parsed.hover, c.hover) << c.step;
     }
 }
 
@@ -112,6 +117,15 @@ TEST(AutomationShots, FurtherWindowNames) {
     }
     EXPECT_EQ(Ostrel::further_window_shot_path("a/b.png", 12), "a/b.win12.png");
 }
+
+// Counts the enter events a widget receives.
+struct EnterCounter : QObject {
+    int enters = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Enter) ++enters;
+        return false;
+    }
+};
 
 // A window with a button, a prefix-named row and a form holding an editor.
 struct AutomationWindow : testing::Test {
@@ -155,6 +169,16 @@ TEST_F(AutomationWindow, StepsClickAndTypeIntoNamedWidgets) {
     Ostrel::perform_automation_step("Toggle=text");
     EXPECT_EQ(toggles, 1);
     EXPECT_EQ(field->text(), " Ada x=y");
+}
+
+TEST_F(AutomationWindow, HoverStepsEnterWithoutClicking) {
+    EnterCounter counter;
+    toggle->installEventFilter(&counter);
+    Ostrel::perform_automation_step("~Toggle");
+    EXPECT_EQ(counter.enters, 1);
+    EXPECT_EQ(toggles, 0);
+    Ostrel::perform_automation_step("~Missing");
+    EXPECT_EQ(counter.enters, 1);
 }
 
 TEST_F(AutomationWindow, TheSequenceShootsClicksShootsAgainAndQuits) {

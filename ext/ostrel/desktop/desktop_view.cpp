@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ext/ostrel/desktop/control_states.h"
 #include "ext/ostrel/desktop/root_container.h"
 
 namespace Ostrel {
@@ -20,7 +21,10 @@ bool starts_with(const std::string& text, const std::string& prefix) {
 
 }  // namespace
 
-DesktopView::DesktopView(OApp& app) : oapp_(&app) {}
+DesktopView::DesktopView(OApp& app)
+    : oapp_(&app),
+      control_states_(new ControlStates(
+          app, [this] { schedule_render(); }, this)) {}
 
 DesktopView::~DesktopView() {
     // The hook captures this view; a store that outlives it must not call it.
@@ -37,6 +41,7 @@ QWidget* DesktopView::build() {
     // sized by the viewport height would otherwise grow the window it is
     // measured from, render after render.
     root_layout_->setSizeConstraint(QLayout::SetNoConstraint);
+    control_states_->watch_window(root_);
     apply_patches(oapp_->render());
     root_->on_resize = [this](int width) { on_root_resized(width); };
     root_->on_maximized = [this](bool maximized) { on_root_maximized(maximized); };
@@ -153,6 +158,7 @@ void DesktopView::remove(const std::string& path) {
 }
 
 void DesktopView::erase_registry_run(const std::string& path) {
+    control_states_->forget_under(path);
     registry_.erase(path);
     // Descendants form one run of keys beginning with path + "/"; a sibling
     // such as "P 2" sorts elsewhere and stays.
@@ -169,6 +175,7 @@ void DesktopView::render_now() {
         schedule_render();
         return;
     }
+    control_states_->refresh();
     apply_patches(oapp_->render());
 }
 

@@ -2,8 +2,9 @@
 
 // The Qt Widgets back end of the UI engine: one widget subtree per rendered
 // node, kept in a registry by node path, brought up to date by the engine's
-// patch lists; user input goes back to the engine as event strings and the
-// window's size and state as window-state words.
+// patch lists; user input goes back to the engine as event strings, the
+// window's size and state as window-state words, and the pointer and keyboard
+// focus on controls as the node state words of ControlStates.
 
 #include <QObject>
 #include <QPointer>
@@ -24,6 +25,7 @@ class QWidget;
 namespace Ostrel {
 
 class ComboWidget;
+class ControlStates;
 class EditorWidget;
 class IconWidget;
 class MarkdownWidget;
@@ -125,6 +127,7 @@ private:
     QWidget* create_box(const RenderNode& node, DNode& entry);
     QWidget* create_media_widget(const RenderNode& node, DNode& entry);
     void add_caption(DNode& entry, const RenderNode& node);
+    void watch_editor_focus(EditorWidget* editor, const std::string& path);
     // Icons, images, videos, Markdown and QR codes on update; the size step
     // returns false when the node is none of them (boxes take fixed sizes).
     void update_media(DNode& entry, const RenderNode& node);
@@ -196,6 +199,7 @@ private:
     void on_video_destroyed(VideoWidget* video);
 
     OApp* oapp_;
+    ControlStates* control_states_;  // "Hover", "Pressed" and "Focus" of controls
     RootContainer* root_ = nullptr;
     bool render_pending_ = false;
     bool applying_ = false;  // inside apply_patches

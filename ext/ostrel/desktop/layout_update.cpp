@@ -44,6 +44,7 @@ void DesktopView::update_widget(const Patch& patch) {
     update_wrappers(entry, node, patch.path);
     if (entry.editor != nullptr) {
         configure_editor(entry.editor, style, style.placeholder, node.text, false);
+        watch_editor_focus(entry.editor, patch.path);
     }
     if (entry.combo != nullptr) configure_combo(entry.combo, style, node.options, node.selected);
     update_caption(entry, node);

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "ext/ostrel/desktop/control_states.h"
 #include "ext/ostrel/desktop/desktop_view.h"
 #include "ext/ostrel/desktop/root_container.h"
 
@@ -13,6 +14,7 @@ void DesktopView::show_modal(const RenderNode& node) {
     // Opening again on the same path first closes the earlier window.
     close_modals_under(node.path);
     erase_registry_run(node.path);
+    control_states_->clear_pointer();
 
     auto* backdrop = new QWidget(root_);
     backdrop->setStyleSheet("background-color: rgba(0, 0, 0, 0.5);");

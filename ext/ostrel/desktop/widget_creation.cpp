@@ -1,14 +1,17 @@
 // One node becomes its widget, wrapped for margins and maximum width and
 // registered; boxes get their layout and children.
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ext/ostrel/desktop/box_layout.h"
 #include "ext/ostrel/desktop/combo_widget.h"
+#include "ext/ostrel/desktop/control_states.h"
 #include "ext/ostrel/desktop/desktop_view.h"
 #include "ext/ostrel/desktop/editor_widget.h"
 #include "ext/ostrel/desktop/max_width_container.h"
@@ -74,6 +77,7 @@ QWidget* DesktopView::create_widget(const RenderNode& node) {
             }
         }
         apply_fixed_size(editor, style);
+        watch_editor_focus(editor, path);
         entry.editor = editor;
         entry.box = editor;
         widget = editor;
@@ -87,6 +91,7 @@ QWidget* DesktopView::create_widget(const RenderNode& node) {
             on_combo_selected(path, value);
         };
         apply_fixed_size(combo, style);
+        control_states_->watch_focus(combo->combo_box, path);
         entry.combo = combo;
         entry.box = combo;
         widget = combo;
@@ -153,9 +158,16 @@ QWidget* DesktopView::create_box(const RenderNode& node, DNode& entry) {
             box->on_click = [this, path] { on_node_clicked(path); };
         }
         box->setCursor(Qt::PointingHandCursor);
+        control_states_->watch_pointer(box, path);
         if (!node.text.empty()) add_caption(entry, node);
     }
     return box;
+}
+
+void DesktopView::watch_editor_focus(EditorWidget* editor, const std::string& path) {
+    control_states_->watch_focus(editor->line_edit, path);
+    // The text edit of a multi-line editor may come with a later update.
+    if (editor->text_edit != nullptr) control_states_->watch_focus(editor->text_edit, path);
 }
 
 void DesktopView::add_caption(DNode& entry, const RenderNode& node) {

@@ -1,6 +1,7 @@
 #include "ext/ostrel/runtime/automation.h"
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -112,7 +113,9 @@ AutomationStep parse_automation_step(const std::string& step) {
     const qsizetype equals = text.indexOf('=');
     parsed.has_text = equals >= 0;
     if (parsed.has_text) parsed.text = text.mid(equals + 1);
-    const QString path = (parsed.has_text ? text.left(equals) : text).trimmed();
+    QString path = (parsed.has_text ? text.left(equals) : text).trimmed();
+    parsed.hover = path.startsWith('~');
+    if (parsed.hover) path.remove(0, 1);
     for (const QString& part : path.split('/', Qt::SkipEmptyParts)) {
         const QString name = part.trimmed();
         // A part of spaces only is as empty as "//".
@@ -145,6 +148,12 @@ void perform_automation_step(const std::string& step) {
         return;
     }
     const QPointF local(5, 5);
+    if (parsed.hover) {
+        QEnterEvent enter(local, widget->mapTo(widget->window(), local),
+                          widget->mapToGlobal(local));
+        QCoreApplication::sendEvent(widget, &enter);
+        return;
+    }
     QMouseEvent press(QEvent::MouseButtonPress, local, widget->mapToGlobal(local), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier, QPointingDevice::primaryPointingDevice());
     QCoreApplication::sendEvent(widget, &press);

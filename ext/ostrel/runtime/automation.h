@@ -6,7 +6,9 @@
 // ",", default "Toggle") and the delays OSTREL_SHOT_DELAY (200 ms),
 // OSTREL_CLICK_DELAY (1 ms) and OSTREL_SHOT2_DELAY (100 ms). A step is a
 // path of object names separated by "/" ("Name*" matches a prefix), clicked,
-// or followed by "=" and a text typed into the single-line editor there.
+// or followed by "=" and a text typed into the single-line editor there; a
+// path beginning with "~" only moves the pointer onto the widget (an enter
+// event), so a screenshot shows its hover look.
 
 #include <QString>
 #include <string>
@@ -35,7 +37,8 @@ std::vector<std::string> split_automation_steps(const std::string& list);
 struct AutomationStep {
     std::vector<QString> parts;  // trimmed object names or "prefix*"
     bool has_text = false;
-    QString text;  // everything after the first "=", as written
+    QString text;        // everything after the first "=", as written
+    bool hover = false;  // the path began with "~"
 };
 AutomationStep parse_automation_step(const std::string& step);
 
@@ -43,8 +46,9 @@ AutomationStep parse_automation_step(const std::string& step);
 // first top-level widget for an empty path; null when none resolves it.
 QWidget* find_automation_widget(const std::vector<QString>& parts);
 
-// Clicks the step's widget (left press at (5, 5)) or types its text into the
-// single-line editor there; a step that finds nothing does nothing.
+// Clicks the step's widget (left press at (5, 5)), enters it (hover steps)
+// or types its text into the single-line editor there; a step that finds
+// nothing does nothing.
 void perform_automation_step(const std::string& step);
 
 // Where the screenshot of the n-th further window goes: the second
