@@ -120,6 +120,26 @@ TEST_F(ProjectBuildTool, ListsBuildsOnceAndListsAgain) {
                                         "versions\t" + site + "\t--porcelain\n");
 }
 
+// The rows' check boxes reach the include action held by the window.
+TEST_F(ProjectBuildTool, ClearingIncludeExcludesTheVersion) {
+    const std::string calls = (dir / "calls").string();
+    ::setenv("SCRIBENTA_FAKE_CLI_LOG", calls.c_str(), 1);
+    ::setenv("SCRIBENTA_FAKE_CLI_VERSIONS_OUTPUT",
+             "R\t1.1\t1.1.3\t2024-02-01\tcomplete\t1\nR\t1.0\t1.0.0\t2024-01-01\tcomplete\t1\n", 1);
+    ctx.configs->open_config_file(config);
+    ASSERT_TRUE(wait_for([&] { return app.rows["versionRows"].size() == 2; }));
+    const std::string row = kPanels + "/Versions Panel/Versions Table/Versions List/version-1";
+    ::setenv("SCRIBENTA_FAKE_CLI_VERSIONS_OUTPUT",
+             "R\t1.1\t1.1.3\t2024-02-01\tcomplete\t1\nR\t1.0\t1.0.0\t2024-01-01\texcluded\t0\n", 1);
+    app.dispatch_event(row + "/Include Cell/Include Checkbox", "click");
+    EXPECT_NE(TempDir::read(config).find("\"versions_excluded\": [\n    \"1.0\"\n  ]"),
+              std::string::npos)
+        << TempDir::read(config);
+    ASSERT_TRUE(wait_for([&] { return app.node_states[row].contains("Excluded"); }));
+    const std::string listed = "versions\t" + config + "\t--porcelain\n";
+    EXPECT_EQ(TempDir::read(calls), listed + listed);
+}
+
 #else
 
 TEST_F(ProjectBuildTool, WithoutTheToolTheTableSaysItDidNotRun) {
