@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/new_project_wiring.h"
+#include "app/project/build_panels.h"
 #include "app/project/family_tabs.h"
 #include "app/project/project_panels.h"
 #include "app/project/project_wiring.h"
@@ -19,10 +20,11 @@ void wire_project_side(AppContext& ctx) {
                                    ctx.queue_edit, ctx.configs->shown, [configs] {
                                        if (auto open = configs.lock()) open->sync_config_tab();
                                    }});
-    wire_project_panels(
-        {ctx.app, ctx.project_shell, ctx.edits, ctx.flush_edits, ctx.queue_edit,
-         ctx.queue_source_edit, ctx.show_message, ctx.show_confirm, ctx.configs->shown},
-        wiring);
+    const ProjectPanelContext panels{ctx.app,          ctx.project_shell, ctx.edits,
+                                     ctx.flush_edits,  ctx.queue_edit,    ctx.queue_source_edit,
+                                     ctx.show_message, ctx.show_confirm,  ctx.configs->shown};
+    wire_project_panels(panels, wiring);
+    wire_versions_and_build(panels, wiring, ctx.builds);
     ctx.readme_editor = wiring.readme_editor;
     ctx.license_editor = wiring.license_editor;
     ctx.topics_editor = wiring.topics_editor;

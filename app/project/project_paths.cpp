@@ -46,8 +46,15 @@ ProjectPaths project_paths(const Shell& shell) {
     p.downloads = shell.panels + "/Downloads Panel";
     p.download_cards = p.downloads + "/Download Cards";
     p.versions = shell.panels + "/Versions Panel";
+    p.versions_status = p.versions + "/Status Message";
+    p.versions_table = p.versions + "/Versions Table";
+    p.versions_list = p.versions_table + "/Versions List";
     p.build = shell.panels + "/Build Panel";
     p.build_button = p.build + "/Build Button";
+    p.build_button_label = p.build_button + "/Label";
+    p.build_output_button = p.build + "/Output Button";
+    p.build_advanced = p.build + "/Advanced Row/Advanced Checkbox";
+    p.build_log = p.build + "/Output Editor";
     return p;
 }
 
@@ -57,6 +64,14 @@ std::string fact_value_field(const ProjectPaths& paths, std::size_t index) {
 
 std::string member_tab_path(const ProjectPaths& paths, std::size_t index) {
     return paths.member_tabs + "/member-" + std::to_string(index);
+}
+
+std::string version_row_path(const ProjectPaths& paths, std::size_t index) {
+    return paths.versions_list + "/version-" + std::to_string(index);
+}
+
+std::string version_checkbox_path(const ProjectPaths& paths, std::size_t index) {
+    return version_row_path(paths, index) + "/Include Cell/Include Checkbox";
 }
 
 const std::array<const char*, 8>& member_only_tabs() {

@@ -54,8 +54,15 @@ struct ProjectPaths {
     std::string downloads;
     std::string download_cards;
     std::string versions;
+    std::string versions_status;  // versions + "/Status Message"
+    std::string versions_table;   // versions + "/Versions Table"
+    std::string versions_list;    // versions_table + "/Versions List"
     std::string build;
     std::string build_button;
+    std::string build_button_label;
+    std::string build_output_button;
+    std::string build_advanced;  // build + "/Advanced Row/Advanced Checkbox"
+    std::string build_log;       // build + "/Output Editor"
 };
 
 ProjectPaths project_paths(const Shell& shell);
@@ -63,6 +70,9 @@ ProjectPaths project_paths(const Shell& shell);
 // The value field of fact `index` and the member tab of member `index`.
 std::string fact_value_field(const ProjectPaths& paths, std::size_t index);
 std::string member_tab_path(const ProjectPaths& paths, std::size_t index);
+// Row `index` of the versions table and its Include check box.
+std::string version_row_path(const ProjectPaths& paths, std::size_t index);
+std::string version_checkbox_path(const ProjectPaths& paths, std::size_t index);
 
 // The sidebar tabs a family's own configuration has no use for: every tab
 // but "Project Tab".

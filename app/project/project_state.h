@@ -35,7 +35,8 @@ struct ProjectState {
     std::uint64_t pending_count = 0;
     std::map<std::string, bool> locked_fields;  // fact value field -> "Locked" is on it
     std::string source_path;                    // "build"."source_path" of the shown file
-    std::vector<VersionRowUi> version_rows;
+    std::vector<VersionRowUi> version_rows;     // the last completed listing
+    std::string version_rows_config;            // the configuration they were listed for
     int versions_generation = 0;
     std::map<std::string, bool> excluded_rows;  // version row -> "Excluded" is on it
 };

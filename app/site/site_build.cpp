@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/build_log.h"
 #include "app/file_url.h"
 #include "ext/ostrel/engine/oapp.h"
 
@@ -19,8 +20,7 @@ void SiteBuild::set_site_build_disabled(bool disabled) const {
 }
 
 void SiteBuild::append_site_output_line(const std::string& line) const {
-    if (!state->log.empty()) state->log += '\n';
-    state->log += line;
+    append_log_line(state->log, line);
     app->texts[paths.output_editor] = state->log;
 }
 
@@ -46,32 +46,24 @@ void SiteBuild::on_site_build_clicked() const {
 }
 
 void SiteBuild::on_site_build_line(const std::string& line) const {
-    if (line.size() < 2 || line[1] != '\t') {
-        append_site_output_line(line);
-        return;
-    }
-    const std::string text = line.substr(2);
-    switch (line[0]) {
-        case 'O':
-            state->output_path = text;
+    const BuildLine read = read_build_line(line);
+    switch (read.kind) {
+        case BuildLineKind::Output:
+            state->output_path = read.text;
             break;
-        case 'A':
-            if (app->is_checked(paths.advanced)) append_site_output_line(text);
+        case BuildLineKind::Detail:
+            if (app->is_checked(paths.advanced)) append_site_output_line(read.text);
             break;
-        case 'E':
-        case 'I':
-            append_site_output_line(text);
-            break;
-        default:
-            append_site_output_line(line);
+        case BuildLineKind::Message:
+        case BuildLineKind::Whole:
+            append_site_output_line(read.text);
             break;
     }
 }
 
 void SiteBuild::on_site_build_finished(int exit_code) const {
-    if (exit_code == -1) append_site_output_line(kSiteToolDidNotRun);
-    append_site_output_line("");
-    append_site_output_line(exit_code == 0 ? "=== Build Complete ===" : "=== Build Failed ===");
+    append_build_verdict([this](const std::string& line) { append_site_output_line(line); },
+                         exit_code, kSiteToolDidNotRun);
     state->running = false;
     set_site_build_disabled(false);
 }

@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "app/dialogs.h"
 #include "app/fake_services.h"
+#include "app/project/build_panels.h"
 #include "app/project/project_wiring.h"
 #include "app/text_view.h"
 #include "config/temp_dir.h"
@@ -109,6 +111,7 @@ protected:
     QueueEdit queue_edit{&app, edits, flush_edits, false};
     std::shared_ptr<OpenConfig> shown = std::make_shared<OpenConfig>();
     ProjectWiring wiring;
+    std::shared_ptr<BuildState> builds = std::make_shared<BuildState>();
     std::unique_ptr<desktop_test::ViewHarness> view;  // destroyed before the store
 };
 
@@ -152,6 +155,48 @@ TEST_P(ProjectScreens, FamilyOverviewAndMember) {
     shoot("family-overview");
     wiring.show_project_tab(*shown, 2);
     shoot("family-member");
+}
+
+// The versions listing and the build answered at once by a stand-in process
+// service: a pending, a complete, an excluded and an untagged version.
+TEST_P(ProjectScreens, VersionsAndBuildPanels) {
+    app.process_service = [](const std::vector<std::string>& argv, Ostrel::LineCallback line,
+                             Ostrel::ExitCallback exit) {
+        const std::vector<std::string> listing = {
+            "R\t1.5\t1.5.0\t2024-06-01\tpending\t1", "R\t1.4\t1.4.2\t2024-05-01\tcomplete\t1",
+            "R\t1.3\t1.3.7\t2024-01-15\texcluded\t0", "R\t1.2\t\t\tno-tag\t0"};
+        const std::vector<std::string> build = {"I\tBuilding 1.5", "A\tdetail",
+                                                "O\t/srv/rocket/versions", "I\tBuilt 1.5"};
+        for (const std::string& each : argv.at(1) == "versions" ? listing : build) line(each);
+        exit(0);
+    };
+    wire_versions_and_build({&app, shell, edits, flush_edits, queue_edit, queue_edit,
+                             wire_message_dialog(app), wire_confirm_dialog(app), shown},
+                            wiring, builds);
+    show({member("rocket", "Rocket", false, "Launch builds into orbit", "rocket.svg")});
+    select_tab(app, *shell, "Versions Tab");
+    shoot("rocket-versions");
+    const std::string list = shell->panels + "/Versions Panel/Versions Table/Versions List";
+    for (const char* row : {"/version-0", "/version-3"}) {
+        const QWidget* box = view->widget(list + row + "/Include Cell/Include Checkbox");
+        EXPECT_TRUE(box != nullptr && box->isVisible()) << row;
+    }
+    const QWidget* status = view->widget(shell->panels + "/Versions Panel/Status Message");
+    EXPECT_TRUE(status == nullptr || !status->isVisible());
+
+    select_tab(app, *shell, "Build Tab");
+    app.dispatch_event(shell->panels + "/Build Panel/Build Button", "click");
+    shoot("rocket-build");
+}
+
+// No versions listed: the hint in place of the table.
+TEST_P(ProjectScreens, VersionsPanelWithoutVersions) {
+    wire_versions_and_build({&app, shell, edits, flush_edits, queue_edit, queue_edit,
+                             wire_message_dialog(app), wire_confirm_dialog(app), shown},
+                            wiring, builds);
+    show({member("comet", "Comet")});
+    select_tab(app, *shell, "Versions Tab");
+    shoot("comet-versions");
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, ProjectScreens,

@@ -190,4 +190,23 @@ TEST(FakeCli, WaitsAtTheGateUntilTheTestOpensIt) {
     EXPECT_EQ(child.exit_code(), 0);
 }
 
+// A project build held at its own gate leaves the versions listing free.
+TEST(FakeCli, AGatePerCommandHoldsOnlyThatCommand) {
+    TempDir dir;
+    const Env env{
+        {"SCRIBENTA_FAKE_CLI_BUILD_GATE", (dir / "gate").string()},
+        {"SCRIBENTA_FAKE_CLI_BUILD_AFTER_GATE", "I\tbuilt\n"},
+        {"SCRIBENTA_FAKE_CLI_AFTER_GATE", "I\tnot this\n"},
+        {"SCRIBENTA_FAKE_CLI_VERSIONS_OUTPUT", "R\t1.2\t1.2.3\t2024-05-01\tpending\t1\n"}};
+    Child build({"build", "/p/.scribenta-project", "--porcelain"}, env);
+    Child listing({"versions", "/p/.scribenta-project", "--porcelain"}, env);
+    EXPECT_EQ(listing.read_all(), "R\t1.2\t1.2.3\t2024-05-01\tpending\t1\n");
+    EXPECT_EQ(listing.exit_code(), 0);
+    EXPECT_TRUE(build.running());
+
+    dir.write("gate", "");
+    EXPECT_EQ(build.read_all(), "I\tbuilt\n");
+    EXPECT_EQ(build.exit_code(), 0);
+}
+
 }  // namespace
