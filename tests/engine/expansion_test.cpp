@@ -117,6 +117,45 @@ TEST(Expansion, StateWordsApplyToTheWholeSubtree) {
     }
 }
 
+// "Hover" and "Pressed" reach a control's own children (its glyph) but not a
+// control nested in it, which has its own pointer state; other words do.
+TEST(Expansion, ControlsDoNotInheritPointerWords) {
+    load_type_styles();
+    load_layers(R"({"ExpPointer": {
+        "Card": {"->": "S:RenderTypes/Button", "Fill": {"->": "#111", ":Hover": "#222", ":Pressed": "#333"},
+            "Glyph": {"->": "S:RenderTypes/Icon", "Text Color": {"->": "#aaa", ":Hover": "#fff"}},
+            "Remove": {"->": "S:RenderTypes/Button", "Fill": {"->": "", ":Hover": "#e00", ":Disabled": "#777"},
+                "Mark": {"->": "S:RenderTypes/Icon", "Text Color": {"->": "#aaa", ":Hover": "#fff"}}},
+            "Tick": {"->": "S:RenderTypes/Check Box", "Fill": {"->": "", ":Pressed": "#0e0"}}}}})");
+    struct Case {
+        std::map<std::string, std::set<std::string>> states;
+        std::string card_fill, glyph_color, remove_fill, mark_color, tick_fill;
+    };
+    const Case cases[] = {
+        {{{"ExpPointer/Card", {"Hover"}}}, "#222", "#fff", "", "#aaa", ""},
+        {{{"ExpPointer/Card", {"Pressed"}}}, "#333", "#aaa", "", "#aaa", ""},
+        {{{"ExpPointer/Card", {"Hover", "Disabled"}}}, "#222", "#fff", "#777", "#aaa", ""},
+        {{{"ExpPointer/Card", {"Hover"}}, {"ExpPointer/Card/Remove", {"Hover"}}},
+         "#222",
+         "#fff",
+         "#e00",
+         "#fff",
+         ""},
+        {{{"ExpPointer/Card/Tick", {"Pressed"}}}, "#111", "#aaa", "", "#aaa", "#0e0"},
+    };
+    for (const auto& c : cases) {
+        OApp app;
+        app.root_name = "ExpPointer";
+        app.node_states = c.states;
+        const RenderNode tree = render_root(app);
+        EXPECT_EQ(node_at(tree, "ExpPointer/Card")->style.fill, c.card_fill);
+        EXPECT_EQ(node_at(tree, "ExpPointer/Card/Glyph")->style.text_color, c.glyph_color);
+        EXPECT_EQ(node_at(tree, "ExpPointer/Card/Remove")->style.fill, c.remove_fill);
+        EXPECT_EQ(node_at(tree, "ExpPointer/Card/Remove/Mark")->style.text_color, c.mark_color);
+        EXPECT_EQ(node_at(tree, "ExpPointer/Card/Tick")->style.fill, c.tick_fill);
+    }
+}
+
 TEST(Expansion, PerPathOverridesAndBindingsAfterThem) {
     load_type_styles();
     load_layers(R"({"ExpOverride": {

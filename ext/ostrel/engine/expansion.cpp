@@ -4,6 +4,7 @@
 
 #include "ext/ostrel/engine/expansion.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -213,6 +214,21 @@ int node_kind(Layers::LObject* object) {
     return static_cast<int>(NodeKind::Box);
 }
 
+namespace {
+
+// The pointer words the renderer puts on a control. A control inside another
+// (a card's remove button, a tab's close button) has its own pointer state,
+// so it does not take these words from its ancestors.
+bool is_pointer_word(const std::string& word) {
+    return word == "Hover" || word == "Pressed";
+}
+
+bool takes_own_pointer_words(NodeKind kind) {
+    return kind == NodeKind::Button || kind == NodeKind::CheckBox;
+}
+
+}  // namespace
+
 void propagate_text_color(RenderNode& node, const std::string& color) {
     if (node.kind == NodeKind::Text || node.kind == NodeKind::Icon) node.style.text_color = color;
     for (RenderNode& child : node.children) propagate_text_color(child, color);
@@ -239,12 +255,16 @@ void expand_node_into(RenderNode& node, Layers::LObject* object, std::string pat
         }
         return own;
     };
+    node.kind = static_cast<NodeKind>(node_kind(object));
+    if (takes_own_pointer_words(node.kind) &&
+        std::any_of(inherited.begin(), inherited.end(), is_pointer_word)) {
+        std::erase_if(extended(), is_pointer_word);
+    }
     if (const auto* states = find_entry(in.node_states, path)) {
         extended().insert(own.end(), states->begin(), states->end());
     }
     node.name = object->name();
     node.path = std::move(path);
-    node.kind = static_cast<NodeKind>(node_kind(object));
 
     auto* style = object->as_style();
     resolve_node_props_into(node.style, style, *words);
