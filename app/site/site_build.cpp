@@ -66,6 +66,7 @@ void SiteBuild::on_site_build_finished(int exit_code) const {
                          exit_code, kSiteToolDidNotRun);
     state->running = false;
     set_site_build_disabled(false);
+    if (state->site_build_ended) state->site_build_ended();
 }
 
 void SiteBuild::on_site_output_clicked() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/project/project_build.h"
+#include "app/site/site_build.h"
 #include "builds_fixture.h"
 
 namespace Scribenta {
@@ -134,6 +135,23 @@ TEST_F(ProjectBuildTest, OneBuildAtATimeAndOnlyWithPendingVersions) {
     list({"R\t1.1\t1.1.0\t-\tcomplete\t1"});
     EXPECT_EQ(caption(), "Nothing Pending");
     EXPECT_TRUE(build_disabled());
+}
+
+// A project listed while a site build ran shows its Build button disabled;
+// the end of that site build enables it, with no new listing.
+TEST_F(ProjectBuildTest, TheEndOfASiteBuildEnablesAProjectListedMeanwhile) {
+    builds->running = true;
+    show_pending(2);
+    EXPECT_EQ(caption(), "Build 2 Pending");
+    EXPECT_TRUE(build_disabled());
+    const std::size_t listings = runs.size();
+
+    const SiteBuild site{&app, make_site_build_paths("Site/Build Panel"), builds,
+                         std::make_shared<OpenConfig>(), flush_edits};
+    site.on_site_build_finished(0);
+    EXPECT_FALSE(builds->running);
+    EXPECT_FALSE(build_disabled());
+    EXPECT_EQ(runs.size(), listings);
 }
 
 TEST_F(ProjectBuildTest, DetailsShowOnlyWhileAdvancedIsOn) {
