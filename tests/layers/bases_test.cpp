@@ -12,10 +12,6 @@ std::string mount(const std::string& mount_name, const FileTextMap& files) {
     return testing::internal::GetCapturedStderr();
 }
 
-LStyle* style_at(const std::string& path) {
-    return dynamic_cast<LStyle*>(find(registry(), path));
-}
-
 }  // namespace
 
 TEST(Bases, CardTakesWhatItLacksFromPanel) {

@@ -31,6 +31,11 @@ inline Layers::LAttribute* add_attribute(Layers::LObject* parent, const std::str
     return raw;
 }
 
+// The style at `path` in the process-wide registry, or null.
+inline Layers::LStyle* style_at(const std::string& path) {
+    return dynamic_cast<Layers::LStyle*>(Layers::find(Layers::registry(), path));
+}
+
 // Children as "name" for styles and "@name" for attributes, in order.
 inline std::vector<std::string> child_names(const Layers::LObject* object) {
     std::vector<std::string> names;

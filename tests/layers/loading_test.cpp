@@ -19,10 +19,6 @@ std::string load_files(const std::string& tag, const std::string& mount_name,
     return load(dir.path(), mount_name);
 }
 
-LStyle* style_at(const std::string& path) {
-    return dynamic_cast<LStyle*>(find(registry(), path));
-}
-
 }  // namespace
 
 TEST(Loading, BlankStripping) {
