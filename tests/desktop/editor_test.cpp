@@ -124,6 +124,53 @@ TEST_F(EditorScreen, LeavingAFieldEmptyRestoresItsNodeText) {
     EXPECT_EQ(log.events, (std::vector<std::string>{"EdApp/Name|input:x", "EdApp/Name|input:"}));
 }
 
+TEST_F(EditorScreen, LeavingAFieldEmptyBringsBackTheTextItHeldWhenEntered) {
+    ViewHarness view(app);
+    auto* title = view.widget_as<EditorWidget>("EdApp/Title");
+    auto* name = view.widget_as<EditorWidget>("EdApp/Name");
+    const auto enter = [&] {
+        ASSERT_TRUE(view.type_into("EdApp/Title", ""));
+        title->line_edit->end(false);
+    };
+    const auto leave = [&] {
+        name->line_edit->setFocus();
+        ASSERT_TRUE(wait_until([&] { return !title->line_edit->hasFocus(); }));
+        process_events();  // the render of the last input
+    };
+    const auto empty_by_backspaces = [&] {
+        while (!title->line_edit->text().isEmpty()) {
+            QTest::keyClick(title->line_edit, Qt::Key_Backspace);
+            process_events();  // each edit renders, the node text still "Keep"
+        }
+    };
+
+    // The user's edit stands in the field; the node text stays "Keep".
+    enter();
+    title->line_edit->selectAll();
+    QTest::keyClicks(title->line_edit, "Saved");
+    leave();
+    EXPECT_EQ(title->line_edit->text(), "Saved");
+
+    // A later visit that empties the field brings back "Saved", not "Keep".
+    log.events.clear();
+    enter();
+    empty_by_backspaces();
+    leave();
+    EXPECT_EQ(title->line_edit->text(), "Saved");
+    EXPECT_EQ(log.events.back(), "EdApp/Title|input:Saved");
+    EXPECT_EQ(app.value("EdApp/Title"), "Saved");
+
+    // A node text written into the field during the visit is the newer one.
+    enter();
+    app.texts["EdApp/Title"] = "Fresh";
+    view.render();
+    EXPECT_EQ(title->line_edit->text(), "Fresh");
+    empty_by_backspaces();
+    leave();
+    EXPECT_EQ(title->line_edit->text(), "Fresh");
+    EXPECT_EQ(log.events.back(), "EdApp/Title|input:Fresh");
+}
+
 TEST_F(EditorScreen, MultilineTextComesBackByteForByte) {
     const std::string file = "line one\r\nline\u00a0two\r\n\r\n";
     app.values["EdApp/Notes"] = file;

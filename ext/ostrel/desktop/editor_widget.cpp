@@ -92,10 +92,14 @@ void EditorWidget::on_text_edit_changed() {
 
 bool EditorWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == line_edit) {
-        if (event->type() == QEvent::FocusOut && line_edit->text().isEmpty() && !text.isEmpty()) {
-            // A field with a node text cannot be left empty.
-            line_edit->setText(text);
-            if (on_change) on_change(text.toStdString());
+        if (event->type() == QEvent::FocusIn) restore_text = line_edit->text();
+        if (event->type() == QEvent::FocusOut && line_edit->text().isEmpty() &&
+            !restore_text.isEmpty()) {
+            // A field that held text cannot be left empty. The node text may
+            // be older than what the user saved since, so the text of this
+            // visit's start comes back.
+            line_edit->setText(restore_text);
+            if (on_change) on_change(restore_text.toStdString());
         }
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             set_label_state(this, false);
@@ -269,7 +273,10 @@ void configure_single_line(EditorWidget* editor, const NodeStyle& style,
     edit->setReadOnly(style.read_only);
     edit->setFont(sized_font(edit->font(), editor->large_size, editor->family, false));
     editor->placeholder_label->setText(QString::fromStdString(placeholder));
-    if (first ? !text.isEmpty() : text != editor->applied_text) edit->setText(text);
+    if (first ? !text.isEmpty() : text != editor->applied_text) {
+        edit->setText(text);
+        editor->restore_text = text;
+    }
     editor->applied_text = text;
     configure_lead_icon(editor, style);
     layout_editor(editor);

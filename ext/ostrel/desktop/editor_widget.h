@@ -34,6 +34,9 @@ public:
     QVariantAnimation* label_anim = nullptr;
     QString text;          // node text of the last configuration
     QString applied_text;  // node text last written into the editor
+    // What leaving the line edit empty brings back: its text when focus
+    // entered it, or a node text written into it since.
+    QString restore_text;
     bool set_guard = false;
     std::string family;
     double large_size = 14.0;
