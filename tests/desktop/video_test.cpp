@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 
 #include "ext/ostrel/desktop/asset_search.h"
 #include "ext/ostrel/desktop/box_layout.h"
+#include "ext/ostrel/desktop/media_backend.h"
 #include "ext/ostrel/desktop/video_widget.h"
 #include "tests/desktop/harness.h"
 
@@ -28,6 +30,25 @@ constexpr const char* kVideoScreen = R"json({"ViApp": {"->": "S:Ostrel/Box",
         "Tail": {"->": "S:Ostrel/Box", "Size.Height": 400}},
     "Manual": {"->": "S:Ostrel/Video", "Source": "clip.mp4", "Controls": 1, "Size.Height": 50}
 }})json";
+
+TEST(MediaBackends, ANamedBackEndMustBeProvidedByAPluginExactly) {
+    qt_app();
+    TempFolder empty("media-backends");
+    const QStringList qt_dirs = QCoreApplication::libraryPaths();
+    const QStringList none = {QString::fromStdString(empty.path().string())};
+    const struct {
+        const char* name;
+        const QStringList* dirs;
+        bool present;
+    } cases[] = {
+        {"ffmpeg", &qt_dirs, true},           {"", &qt_dirs, true},     {"FFMPEG", &qt_dirs, false},
+        {"no-such-backend", &qt_dirs, false}, {"ffmpeg", &none, false}, {"", &none, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(media_backend_present(c.name, *c.dirs), c.present)
+            << c.name << (c.dirs == &none ? " without plugins" : "");
+    }
+}
 
 TEST(Videos, OnlyTheVideoNearestTheViewportCentrePlays) {
     TempFolder media("videos");
@@ -61,8 +82,8 @@ TEST(Videos, OnlyTheVideoNearestTheViewportCentrePlays) {
     // With "Controls" a press asks it to play; a machine that cannot decode
     // video makes no player, and nothing breaks.
     EXPECT_TRUE(view.press("ViApp/Manual"));
-    EXPECT_EQ(manual->player != nullptr, video_decoding_available());
-    EXPECT_EQ(manual->source_set, video_decoding_available());
+    EXPECT_EQ(manual->player != nullptr, media_player_available());
+    EXPECT_EQ(manual->source_set, media_player_available());
     EXPECT_TRUE(manual->frame.isNull());
     set_image_dirs({});
 }

@@ -31,9 +31,9 @@ namespace {
 using Ostrel::DesktopAppConfig;
 using Ostrel::OApp;
 
-const char* const kVariables[] = {"OSTREL_THEME",  "OSTREL_THEME_DIR", "OSTREL_WIDTH",
-                                  "OSTREL_HEIGHT", "OSTREL_SHOT",      "OSTREL_SHOT2",
-                                  "OSTREL_CLICK",  "OSTREL_SHOT_DELAY"};
+const char* const kVariables[] = {"OSTREL_THEME",  "OSTREL_THEME_DIR",  "OSTREL_WIDTH",
+                                  "OSTREL_HEIGHT", "OSTREL_SHOT",       "OSTREL_SHOT2",
+                                  "OSTREL_CLICK",  "OSTREL_SHOT_DELAY", "QT_MEDIA_BACKEND"};
 
 struct Startup : testing::Test {
     QTemporaryDir home;  // the configuration home of these runs
@@ -173,6 +173,40 @@ TEST_F(Startup, AutomationClicksAndTypingReachTheNamedNodes) {
     EXPECT_EQ(typed, " typed ");
     EXPECT_TRUE(QFileInfo::exists(out.filePath("second.png")));
 }
+
+// Qt reads QT_MEDIA_BACKEND once per process; ctest runs each value in a
+// process of its own. A named back end that cannot make a player (GStreamer
+// without its base plugins, an unknown name) is left alone: the warm-up and
+// the autoplaying video make no player. An empty value means the default.
+struct MediaBackendStartup : Startup, testing::WithParamInterface<const char*> {};
+
+TEST_P(MediaBackendStartup, TheEditorStartsAndRunsWhateverTheBackEndVariableHolds) {
+    ::setenv("QT_MEDIA_BACKEND", GetParam(), 1);
+    QTemporaryDir assets;
+    QFile layer(assets.filePath("media.json"));
+    ASSERT_TRUE(layer.open(QIODevice::WriteOnly));
+    layer.write(R"({"Media": {"Layout.Align": "Stretch",
+        "Clip": {"->": "S:Ostrel/Video", "Source": "clip.mp4", "Autoplay": 1,
+            "Size.Height": 120, "Fill": "#ff0000"}}})");
+    layer.close();
+    QFile clip(assets.filePath("clip.mp4"));
+    ASSERT_TRUE(clip.open(QIODevice::WriteOnly));
+    clip.write("not really a video");
+    clip.close();
+    config.style_dirs = {assets.path().toStdString()};
+    config.media_dirs = {assets.path().toStdString()};
+    config.build = [](OApp& app) { app.set_root("Media"); };
+    ::setenv("OSTREL_SHOT_DELAY", "300", 1);  // past the first video visibility check
+
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(shot())).size(), QSize(1000, 700));
+    if (std::string(GetParam()).empty()) {
+        EXPECT_EQ(qgetenv("QT_MEDIA_BACKEND"), "ffmpeg");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, MediaBackendStartup,
+                         testing::Values("gstreamer", "", "no-such-backend"));
 
 TEST_F(Startup, WindowGeometry) {
     struct Case {

@@ -1,7 +1,6 @@
 #include "ext/ostrel/desktop/video_widget.h"
 
 #include <QAudioOutput>
-#include <QMediaFormat>
 #include <QMediaPlayer>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,17 +9,9 @@
 #include <QVideoSink>
 
 #include "ext/ostrel/desktop/asset_search.h"
+#include "ext/ostrel/desktop/media_backend.h"
 
 namespace Ostrel {
-
-bool video_decoding_available() {
-    static const bool available = [] {
-        QMediaFormat formats;
-        return !formats.supportedFileFormats(QMediaFormat::Decode).isEmpty() &&
-               !formats.supportedVideoCodecs(QMediaFormat::Decode).isEmpty();
-    }();
-    return available;
-}
 
 VideoWidget::VideoWidget(const NodeStyle& node_style, QWidget* parent) : MediaWidget(parent) {
     apply_style(node_style);
@@ -74,7 +65,7 @@ void VideoWidget::ensure_player() {
 
 void VideoWidget::play() {
     // Nothing to play, or nothing to play it with: the widget stays empty.
-    if (url.isEmpty() || !video_decoding_available()) return;
+    if (url.isEmpty() || !media_player_available()) return;
     ensure_player();
     if (!source_set) {
         player->setSource(url);

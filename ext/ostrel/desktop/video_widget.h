@@ -18,10 +18,6 @@ class QVideoSink;
 
 namespace Ostrel {
 
-// Whether this machine can decode any video at all; checked once. Without
-// it no player is ever made (some back ends crash when asked for one).
-bool video_decoding_available();
-
 class VideoWidget : public MediaWidget {
 public:
     explicit VideoWidget(const NodeStyle& style, QWidget* parent = nullptr);

@@ -7,6 +7,7 @@
 #include <QVideoSink>
 #include <memory>
 
+#include "ext/ostrel/desktop/media_backend.h"
 #include "ext/ostrel/runtime/startup_steps.h"
 
 namespace Ostrel {
@@ -16,8 +17,10 @@ constexpr int kWarmupMs = 1500;
 constexpr int kInterruptPollMs = 50;
 constexpr int kQuitWaitMs = 3000;
 
-// The thread's body: its own media objects and event loop.
+// The thread's body: its own media objects and event loop. Where no player
+// can be made safely there is nothing to warm up.
 void multimedia_warmup() {
+    if (!media_player_available()) return;
     auto player = std::make_unique<QMediaPlayer>();
     auto sink = std::make_unique<QVideoSink>();
     auto output = std::make_unique<QAudioOutput>();

@@ -104,8 +104,9 @@ int run_window(OApp& app, const DesktopAppConfig& config, const std::string& the
 int run_desktop(int argc, char** argv, const DesktopAppConfig& given) {
     // Qt's GStreamer media back end crashes while constructing a player when
     // GStreamer lacks its base elements; the FFmpeg back end needs nothing
-    // outside Qt. The user's own choice stays.
-    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    // outside Qt. The user's own choice stays; an empty one is no choice.
+    // Whatever it is, players are made only where it can make them safely.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication qt(argc, argv);
     DesktopAppConfig config = given;
     resolve_asset_dirs(config, QCoreApplication::applicationDirPath().toStdString());
