@@ -21,6 +21,7 @@ constexpr const char* kEventScreen = R"json({"EvApp": {"->": "S:Ostrel/Box",
     "Close": {"->": "S:Ostrel/Button", "Intent": "window:close", "Size.(Width,Height)": 20},
     "Max": {"->": "S:Ostrel/Button", "Intent": "window:maximize", "Size.(Width,Height)": 20},
     "Odd": {"->": "S:Ostrel/Button", "Intent": "window:fly", "Size.(Width,Height)": 20},
+    "Bare": {"->": "S:Ostrel/Button", "Intent": "window:", "Size.(Width,Height)": 20},
     "Drag": {"->": "S:Ostrel/Button", "Intent": "window:drag", "Size.(Width,Height)": 20},
     "Link": {"->": "S:Ostrel/Link", "Size.(Width,Height)": 20},
     "Tall": {"->": "S:Ostrel/Box", "Size.Height Viewport": 1},
@@ -36,7 +37,7 @@ struct EventScreen : testing::Test {
     void SetUp() override {
         ASSERT_TRUE(layers.load_screen(app, kEventScreen, "EvApp"));
         for (const char* path : {"EvApp/Go", "EvApp/Check", "EvApp/Close", "EvApp/Max", "EvApp/Odd",
-                                 "EvApp/Drag", "EvApp/Link"}) {
+                                 "EvApp/Bare", "EvApp/Drag", "EvApp/Link"}) {
             log.watch_click(app, path);
         }
     }
@@ -62,6 +63,7 @@ TEST_F(EventScreen, PressesSendClickAndRenderAtOnce) {
 TEST_F(EventScreen, WindowIntentsActOnTheWindowOnly) {
     ViewHarness view(app);
     EXPECT_TRUE(view.press("EvApp/Odd"));
+    EXPECT_TRUE(view.press("EvApp/Bare"));  // the bare prefix is a window intent too
     EXPECT_TRUE(view.root()->isVisible());
     EXPECT_TRUE(view.press("EvApp/Max"));
     EXPECT_TRUE(wait_until([&] { return view.root()->isMaximized(); }));

@@ -8,6 +8,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <string_view>
 
 #include "ext/ostrel/desktop/box_layout.h"
 #include "ext/ostrel/desktop/combo_widget.h"
@@ -26,7 +27,7 @@ namespace {
 
 constexpr int kTextPixels = 28;
 constexpr int kCaptionPixels = 18;
-constexpr const char* kWindowPrefix = "window:";
+constexpr std::string_view kWindowPrefix = "window:";
 
 bool is_box_kind(NodeKind kind) {
     switch (kind) {
@@ -43,7 +44,9 @@ bool is_box_kind(NodeKind kind) {
 }
 
 bool is_window_intent(const std::string& intent) {
-    return intent.size() > 7 && intent.compare(0, 7, kWindowPrefix) == 0;
+    // The bare prefix counts too: it acts on the window (doing nothing) and
+    // never reaches the application.
+    return intent.starts_with(kWindowPrefix);
 }
 
 }  // namespace
