@@ -52,6 +52,26 @@ struct FloatScreen : testing::Test {
     }
 };
 
+TEST(TightBar, APinnedBarIsPlacedAndReservedByTheHeightItGets) {
+    LayerFixture layers{"tight-bar"};
+    OApp app;
+    // The bar's content is taller than the bar's own fixed height.
+    ASSERT_TRUE(layers.load_screen(app, R"json({"TightApp": {"->": "S:Ostrel/Box",
+        "Layout.Align": "Stretch",
+        "Page": {"->": "S:Ostrel/Box", "Layout.Grow": 1, "Padding.Bottom": 8,
+            "Layout.Align": "Stretch",
+            "Bar": {"->": "S:Ostrel/Box", "Size.Height": 30, "Overlay": "PinnedBottom",
+                "Content": {"->": "S:Ostrel/Box", "Size.Height": 48}}}
+    }})json",
+                                   "TightApp"));
+    ViewHarness view(app, QSize(400, 300));
+    const auto* bar = view.entry("TightApp/Page/Bar");
+    ASSERT_TRUE(bar->floated);
+    EXPECT_EQ(bar->outer->height(), 30);
+    EXPECT_EQ(bar->outer->geometry().bottom() + 1, view.widget("TightApp/Page")->height());
+    EXPECT_EQ(view.entry("TightApp/Page")->layout->contentsMargins().bottom(), 38);
+}
+
 TEST_F(FloatScreen, PinnedBarReservesItsVisibleHeight) {
     ViewHarness view(app, QSize(1000, 600));
     const auto* pinned = view.entry("FlApp/Page/Pinned");

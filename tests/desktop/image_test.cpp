@@ -141,6 +141,25 @@ TEST(LocalImages, FolderOrderTintFitAndAspect) {
     set_image_dirs({});
 }
 
+TEST(ImageScreen, AFixedWidthAndAnAspectRatioGiveTheImagesHeight) {
+    LayerFixture layers{"image-aspect"};
+    OApp app;
+    // A centred column: Qt asks an aligned item for its height at the
+    // column's width, 400, not at the image's.
+    ASSERT_TRUE(layers.load_screen(app, R"json({"AspApp": {"->": "S:Ostrel/Box",
+        "Column": {"->": "S:Ostrel/Box", "Size.Width": 400, "Layout.Grow": 1,
+            "Wide": {"->": "S:Ostrel/Image", "Aspect Ratio": 2, "Size.Width": 300,
+                "Fill": {"->": "#ff0000", ":Hot": "#00ff00"}}}
+    }})json",
+                                   "AspApp"));
+    ViewHarness view(app, QSize(800, 600));
+    QWidget* image = view.widget("AspApp/Column/Wide");
+    EXPECT_TRUE(wait_until([&] { return image->size() == QSize(300, 150); })) << image->height();
+    app.node_states["AspApp/Column/Wide"] = {"Hot"};
+    view.render();
+    EXPECT_TRUE(wait_until([&] { return image->size() == QSize(300, 150); })) << image->height();
+}
+
 TEST(LocalImages, AnimatedSvgPlaysEverySixteenMillisecondsUntilTheSourceChanges) {
     qt_app();
     TempFolder folder("images-animated");

@@ -197,5 +197,56 @@ TEST_F(PatchScreen, CollapseAnimatesOnceToZeroHeightAndBack) {
     EXPECT_TRUE(wait_until([&] { return panel->height() > 0; }));
 }
 
+// A "Stretch" row 600 pixels high: its children's own heights hold through
+// updates (a state word changing their fill) and through a fold and unfold.
+constexpr const char* kHeightScreen = R"json({"HeightApp": {"->": "S:Ostrel/Box",
+    "Layout.Align": "Stretch",
+    "Row": {"->": "S:Ostrel/Box", "Layout.Direction": "Row", "Layout.Align": "Stretch",
+        "Layout.Grow": 1,
+        "Fixed": {"->": "S:Ostrel/Box", "Size.Width": 50, "Size.Height": 30,
+            "Fill": {"->": "#ff0000", ":Hot": "#00ff00"}},
+        "Half": {"->": "S:Ostrel/Box", "Size.Width": 50, "Size.Height Viewport": 0.5,
+            "Fill": {"->": "#ff0000", ":Hot": "#00ff00"}},
+        "Free": {"->": "S:Ostrel/Box", "Size.Width": 50,
+            "Fill": {"->": "#ff0000", ":Hot": "#00ff00"}},
+        "Fold": {"->": "S:Ostrel/Box", "Size.Width": 50, "Size.Height": 30,
+            "Fill": {"->": "#ff0000", ":Hot": "#00ff00"},
+            "Collapsed": {"->": 0, ":Folded": 1}}}
+}})json";
+
+TEST(PatchHeights, FixedAndViewportHeightsHoldThroughUpdatesAndFolding) {
+    LayerFixture layers{"patch-heights"};
+    OApp app;
+    ASSERT_TRUE(layers.load_screen(app, kHeightScreen, "HeightApp"));
+    ViewHarness view(app, QSize(800, 600));
+    const std::vector<std::string> names = {"Fixed", "Half", "Free", "Fold"};
+    const auto heights = [&] {
+        std::vector<int> got;
+        for (const std::string& name : names) {
+            got.push_back(view.widget("HeightApp/Row/" + name)->height());
+        }
+        return got;
+    };
+    const std::vector<int> settled = {30, 300, 600, 30};
+    ASSERT_TRUE(wait_until([&] { return heights() == settled; }));
+
+    for (const std::string& name : names) app.node_states["HeightApp/Row/" + name] = {"Hot"};
+    view.render();
+    EXPECT_TRUE(wait_until([&] { return heights() == settled; })) << "after a fill update";
+
+    app.node_states["HeightApp/Row/Fold"] = {"Folded", "Hot"};
+    view.render();
+    EXPECT_TRUE(wait_until([&] { return !view.entry("HeightApp/Row/Fold")->collapse_anim; }));
+    app.node_states["HeightApp/Row/Fold"] = {"Folded"};  // an update that keeps it folded
+    view.render();
+    const std::vector<int> folded = {30, 300, 600, 0};
+    EXPECT_TRUE(wait_until([&] { return heights() == folded; })) << "while folded";
+
+    app.node_states.erase("HeightApp/Row/Fold");
+    view.render();
+    EXPECT_TRUE(wait_until([&] { return !view.entry("HeightApp/Row/Fold")->collapse_anim; }));
+    EXPECT_TRUE(wait_until([&] { return heights() == settled; })) << "after unfolding";
+}
+
 }  // namespace
 }  // namespace Ostrel

@@ -91,6 +91,11 @@ void fix_proportional_size(QWidget* widget, double width, double height, const Q
     }
 }
 
+void collapse_height(QWidget* widget) {
+    widget->setMinimumHeight(0);
+    widget->setMaximumHeight(0);
+}
+
 bool has_margins(const NodeStyle& style) {
     for (double margin : style.margins) {
         if (margin > 0) return true;

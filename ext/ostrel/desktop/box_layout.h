@@ -44,6 +44,9 @@ void apply_fixed_size(QWidget* widget, const NodeStyle& style);
 // proportions of natural, when it is not empty.
 void fix_proportional_size(QWidget* widget, double width, double height, const QSize& natural);
 
+// A collapsed node is 0 pixels high, whatever height its sizing rule fixed.
+void collapse_height(QWidget* widget);
+
 bool has_margins(const NodeStyle& style);
 
 // A child that counts as growing: a non-zero grow, unless it is held at its

@@ -90,12 +90,15 @@ int DesktopView::bar_height(const DNode& entry, int width) const {
         const QMargins margins = entry.margin_layout->contentsMargins();
         extra = margins.top() + margins.bottom();
     }
-    const int low = std::max({outer->minimumHeight(), entry.widget->minimumHeight() + extra,
-                              entry.widget->minimumSizeHint().height() + extra});
-    const int high = std::max(
-        low, std::min(outer->maximumHeight(),
-                      std::min(entry.widget->maximumHeight(), QWIDGETSIZE_MAX - extra) + extra));
-    return std::clamp(height, low, high);
+    // As in Qt layouts, a widget's own minimum height replaces its minimum
+    // hint, and the maximum wins over both.
+    const int own_min = entry.widget->minimumHeight();
+    const int widget_min = own_min > 0 ? own_min : entry.widget->minimumSizeHint().height();
+    const int low = std::max(outer->minimumHeight(), widget_min + extra);
+    const int high =
+        std::min(outer->maximumHeight(),
+                 std::min(entry.widget->maximumHeight(), QWIDGETSIZE_MAX - extra) + extra);
+    return std::min(std::max(height, low), high);
 }
 
 void DesktopView::place_bar(DNode& entry, double fraction) {
@@ -103,8 +106,9 @@ void DesktopView::place_bar(DNode& entry, double fraction) {
     if (parent == nullptr || parent->box == nullptr || entry.outer == nullptr) return;
     const int b = parent->border;
     const int width = std::max(0, parent->box->width() - 2 * b);
-    const int height = bar_height(entry, width);
-    entry.outer->resize(width, height);
+    entry.outer->resize(width, bar_height(entry, width));
+    // Placed and reserved by the height the bar actually got.
+    const int height = entry.outer->height();
     entry.outer->move(b, parent->box->height() + static_cast<int>(height * fraction) - b - height);
     entry.outer->raise();
     entry.bar_offset = fraction;

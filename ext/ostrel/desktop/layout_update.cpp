@@ -229,15 +229,19 @@ void DesktopView::rebuild_layout(DNode& entry, const NodeStyle& style) {
 void DesktopView::animate_collapse(DNode& entry, const std::string& path, bool collapsed) {
     QWidget* widget = entry.widget;
     if (widget == nullptr) return;
+    // The sizing rule ran just before: these are the heights an expanded
+    // node keeps (fixed, viewport or free).
+    const int rule_min = widget->minimumHeight();
+    const int rule_max = widget->maximumHeight();
     if (collapsed == entry.collapsed) {
-        if (!entry.collapse_anim) widget->setMaximumHeight(collapsed ? 0 : QWIDGETSIZE_MAX);
+        if (!entry.collapse_anim && collapsed) collapse_height(widget);
         return;
     }
     entry.collapsed = collapsed;
     if (entry.collapse_anim) entry.collapse_anim->stop();
     entry.collapse_anim = nullptr;
-    widget->setMaximumHeight(QWIDGETSIZE_MAX);
-    const int hint = widget->sizeHint().height();
+    widget->setMaximumHeight(rule_max);
+    const int hint = std::min(std::max(widget->sizeHint().height(), rule_min), rule_max);
     const int start = collapsed ? hint : 0;
     const int end = collapsed ? 0 : hint;
     widget->setMinimumHeight(start);
@@ -252,14 +256,19 @@ void DesktopView::animate_collapse(DNode& entry, const std::string& path, bool c
         widget->setMaximumHeight(v.toInt());
         layout_floats();
     });
-    connect(animation, &QVariantAnimation::finished, widget, [this, path, widget, animation] {
-        DNode* current = find_mut(path);
-        if (current == nullptr || current->widget != widget) return;
-        if (current->collapse_anim == animation) current->collapse_anim = nullptr;
-        widget->setMinimumHeight(0);
-        widget->setMaximumHeight(current->collapsed ? 0 : QWIDGETSIZE_MAX);
-        layout_floats();
-    });
+    connect(animation, &QVariantAnimation::finished, widget,
+            [this, path, widget, animation, rule_min, rule_max] {
+                DNode* current = find_mut(path);
+                if (current == nullptr || current->widget != widget) return;
+                if (current->collapse_anim == animation) current->collapse_anim = nullptr;
+                if (current->collapsed) {
+                    collapse_height(widget);
+                } else {
+                    widget->setMinimumHeight(rule_min);
+                    widget->setMaximumHeight(rule_max);
+                }
+                layout_floats();
+            });
     entry.collapse_anim = animation;
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }

@@ -25,8 +25,13 @@ void apply_media_size(MediaWidget* widget, const NodeStyle& style) {
         widget->updateGeometry();
     }
     if (widget->aspect > 0) {
-        // The height follows the width.
+        // The height follows the width. A fixed width fixes the height too:
+        // a box layout asks for the height at its own width, not the fixed
+        // one, and would crop the image to cover that taller box.
         fix_proportional_size(widget, style.width, 0, QSize());
+        if (style.width > 0) {
+            widget->setFixedHeight(widget->heightForWidth(px(style.width + 0.5)));
+        }
         return;
     }
     if (style.fit == "Aspect") {

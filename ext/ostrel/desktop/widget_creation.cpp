@@ -108,7 +108,7 @@ QWidget* DesktopView::create_widget(const RenderNode& node) {
 
     QWidget* outer = wrap_outer(entry, style, false);
     if (style.collapsed) {
-        widget->setMaximumHeight(0);
+        collapse_height(widget);
         entry.collapsed = true;
     }
     entry.own_opacity = style.opacity;
