@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 
 #include "app/fake_services.h"
@@ -40,6 +41,10 @@ struct FailureCase {
     std::string typed;
     std::string expected;  // the message, "" for none
 };
+
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SaveFailureCases : public SaveFailures, public testing::WithParamInterface<FailureCase> {};
 
