@@ -101,7 +101,8 @@ std::string refused_edit_reason(const ordered_json& doc, const std::string& poin
         if (at == nullptr) break;
         path += (path.empty() ? "" : "/") + tokens[i];
         if (!holds_members(*at)) {
-            return "\"" + path + "\" holds " + kind_of(*at) + ", so " + pointer + " can't be set";
+            return "\"" + path + "\" holds " + kind_of(*at) + ", so \"" + tokens[i + 1] +
+                   "\" can't be set in it";
         }
     }
     return refused;

@@ -24,8 +24,8 @@ std::string invalid_json_reason(const std::string& text);
 std::string write_reason(const std::filesystem::path& file, const std::string& error);
 
 // Why a string could not be written at pointer: the first value on its path
-// that holds no members (such as "branding" being a string), else a plain
-// refusal of that edit.
+// that holds no members and the member that can't go into it (such as
+// "branding" being a string), else a plain refusal of that edit.
 std::string refused_edit_reason(const nlohmann::ordered_json& doc, const std::string& pointer);
 
 // Why the build manifest has no known place: the configuration's "build"

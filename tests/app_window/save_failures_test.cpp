@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"MemberOfAString", R"({"title": "Docs", "branding": "nope", "projects": []})",
                     kLogoHeight, "30",
                     "Couldn't Save Changes | Couldn't save .scribenta-site: \"branding\" holds a "
-                    "string, so /branding/logo_height can't be set."},
+                    "string, so \"logo_height\" can't be set in it."},
         FailureCase{"WrittenFine", R"({"title": "Docs", "projects": []})", kTitle, "New", ""}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
