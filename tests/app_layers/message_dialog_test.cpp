@@ -25,18 +25,18 @@ class MessageDialog : public AppLayers {
 protected:
     // Shows the message dialog alone over a window of the given height.
     void show(const std::string& message, int window_height) {
-        app_ = std::make_unique<OApp>();
-        app_->themes = loaded().themes;
-        app_->theme_name = kTheme;
-        app_->set_root("App");
+        view_.reset();  // before the store it renders
+        store_ = std::make_unique<OApp>();
+        store_->themes = loaded().themes;
+        store_->theme_name = kTheme;
+        store_->set_root("App");
         for (const auto& child : Layers::find(Layers::registry(), "App")->children()) {
-            if (child->as_style()) app_->hidden.insert("App/" + child->name());
+            if (child->as_style()) store_->hidden.insert("App/" + child->name());
         }
-        view_.reset();
-        view_ = std::make_unique<desktop_test::ViewHarness>(*app_, QSize(1000, window_height));
-        app_->texts[kDialog + "/Titlebar/Title"] = "Couldn't Add Project";
-        app_->texts[kMessage] = message;
-        app_->hidden.erase(kDialog);
+        view_ = std::make_unique<desktop_test::ViewHarness>(*store_, QSize(1000, window_height));
+        store_->texts[kDialog + "/Titlebar/Title"] = "Couldn't Add Project";
+        store_->texts[kMessage] = message;
+        store_->hidden.erase(kDialog);
         view_->render();
         desktop_test::process_events();
     }
@@ -60,7 +60,7 @@ protected:
         return false;
     }
 
-    std::unique_ptr<OApp> app_;
+    std::unique_ptr<OApp> store_;
     std::unique_ptr<desktop_test::ViewHarness> view_;
 };
 
@@ -84,7 +84,7 @@ TEST_F(MessageDialog, ALongPathWrapsAndTheDialogGrowsToShowIt) {
     EXPECT_TRUE(inked(height - metrics.lineSpacing(), height));
 
     // A second message while the dialog is open: the dialog follows it.
-    app_->texts[kMessage] = "Saved.";
+    store_->texts[kMessage] = "Saved.";
     view_->render();
     EXPECT_TRUE(desktop_test::wait_until([&] { return dialog()->height() == one_line_dialog; }));
 }
