@@ -74,7 +74,7 @@ AppContext declare_window(Ostrel::OApp& app) {
     // Both Save buttons start disabled, in step with the shells' flags.
     app.toggle_state(ctx.site_shell->save_button, "Disabled");
     app.toggle_state(ctx.project_shell->save_button, "Disabled");
-    ctx.flush_edits = FlushEdits{&app, ctx.edits, ctx.current};
+    ctx.flush_edits = FlushEdits{&app, ctx.edits, ctx.current, ctx.show_message};
     ctx.queue_edit = QueueEdit{&app, ctx.edits, ctx.flush_edits, false};
     ctx.queue_source_edit = QueueEdit{&app, ctx.edits, ctx.flush_edits, true};
 

@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "app/fields.h"
+#include "app/save_failure.h"
 #include "app/string_edits.h"
 #include "app/text_file.h"
 #include "config/build_manifest.h"
+#include "config/config_paths.h"
 #include "config/format_check.h"
 #include "config/json_file.h"
 #include "config/safe_write.h"
@@ -39,11 +41,18 @@ void clear_edit_state(EditState& edits) {
 
 namespace {
 
-// A whole file parsed strictly; discarded when it cannot be read or parsed.
-ordered_json parse_file(const std::string& path) {
+// Reads and strictly parses a whole file; when that fails, `reason` says
+// why in words.
+bool load_document(const fs::path& path, ordered_json& doc, std::string& reason) {
     std::string text;
-    if (!read_text_file(path, text)) return ordered_json(ordered_json::value_t::discarded);
-    return ordered_json::parse(text, nullptr, false);
+    if (!read_text_file(path.string(), text)) {
+        reason = unreadable_reason(path);
+        return false;
+    }
+    doc = ordered_json::parse(text, nullptr, false);
+    if (!doc.is_discarded()) return true;
+    reason = invalid_json_reason(text);
+    return false;
 }
 
 // One file's share of a flush, built in memory before anything is written.
@@ -51,14 +60,25 @@ struct PlannedWrite {
     fs::path path;
     std::string text;  // empty while there is nothing to write
     std::vector<std::string> failed;
+    std::string problem;  // why these edits can't be written now, for the user
 };
 
-PlannedWrite plan_config(const EditState& edits, ordered_json& doc) {
-    PlannedWrite plan{edits.config_path, {}, {}};
-    if (edits.pending.empty()) return plan;
+// Applies the queued edits to doc, remembering why the first refused one was
+// refused.
+void apply_planned(PlannedWrite& plan, ordered_json& doc,
+                   const std::map<std::string, std::string>& pending) {
     ensure_format_first(doc);
-    plan.failed = apply_string_edits(doc, edits.pending);
-    if (plan.failed.empty()) json_file_text(doc, plan.text);
+    plan.failed = apply_string_edits(doc, pending);
+    if (!plan.failed.empty()) {
+        plan.problem = save_failure(plan.path, refused_edit_reason(doc, plan.failed.front()));
+    } else if (!json_file_text(doc, plan.text)) {
+        plan.problem = save_failure(plan.path, "its new text couldn't be made");
+    }
+}
+
+PlannedWrite plan_config(const EditState& edits, ordered_json& doc) {
+    PlannedWrite plan{edits.config_path, {}, {}, {}};
+    if (!edits.pending.empty()) apply_planned(plan, doc, edits.pending);
     return plan;
 }
 
@@ -75,6 +95,8 @@ PlannedWrite plan_manifest(const EditState& edits, const ordered_json& doc) {
             if (!build->is_object()) {
                 // The manifest's place can't be known: these edits can't apply.
                 for (const auto& entry : edits.pending_source) plan.failed.push_back(entry.first);
+                plan.problem =
+                    save_failure(kManifestName, manifest_place_reason(*build, edits.config_path));
                 return plan;
             }
             source_root = json_text(*build, "source_path");
@@ -84,14 +106,26 @@ PlannedWrite plan_manifest(const EditState& edits, const ordered_json& doc) {
     ordered_json manifest = ordered_json::object();
     std::error_code ec;
     const auto type = fs::status(plan.path, ec).type();
-    if (type == fs::file_type::none) return plan;  // whether it exists can't be told
-    if (type != fs::file_type::not_found) {
-        manifest = parse_file(plan.path.string());
-        if (!manifest.is_object() || !check_format(manifest)) return plan;
+    if (type == fs::file_type::none) {  // whether it exists can't be told
+        plan.problem = save_failure(plan.path, ec.message());
+        return plan;
     }
-    ensure_format_first(manifest);
-    plan.failed = apply_string_edits(manifest, edits.pending_source);
-    if (plan.failed.empty()) json_file_text(manifest, plan.text);
+    if (type != fs::file_type::not_found) {
+        std::string reason;
+        if (!load_document(plan.path, manifest, reason)) {
+            plan.problem = save_failure(plan.path, reason);
+            return plan;
+        }
+        if (!manifest.is_object()) {
+            plan.problem = save_failure(plan.path, "it does not hold a JSON object");
+            return plan;
+        }
+        if (!check_format(manifest, &reason)) {
+            plan.problem = save_failure(plan.path, "it " + reason);
+            return plan;
+        }
+    }
+    apply_planned(plan, manifest, edits.pending_source);
     return plan;
 }
 
@@ -99,24 +133,39 @@ void drop(std::map<std::string, std::string>& pending, const std::vector<std::st
     for (const auto& pointer : failed) pending.erase(pointer);
 }
 
-void flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* current) {
-    if (edits.config_path.empty()) return;
-    if (edits.pending.empty() && edits.pending_source.empty()) return;
-    ordered_json doc = parse_file(edits.config_path);
-    if (doc.is_discarded()) return;
+// Sentences joined into one message.
+std::string joined(const std::string& first, const std::string& second) {
+    if (first.empty() || second.empty()) return first + second;
+    return first + " " + second;
+}
+
+// Writes what is queued; returns why any of it could not be saved, empty
+// when everything was written (or nothing was queued).
+std::string flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* current) {
+    if (edits.config_path.empty()) return {};
+    if (edits.pending.empty() && edits.pending_source.empty()) return {};
+    ordered_json doc;
+    std::string reason;
+    if (!load_document(edits.config_path, doc, reason)) {
+        return save_failure(edits.config_path, reason);
+    }
 
     const PlannedWrite config = plan_config(edits, doc);
     const PlannedWrite manifest = plan_manifest(edits, doc);
     if (!config.failed.empty() || !manifest.failed.empty()) {
         drop(edits.pending, config.failed);
         drop(edits.pending_source, manifest.failed);
-        return;
+        return joined(config.problem, manifest.problem);
     }
 
     if (!edits.pending.empty()) {
         // A failed write leaves the file as it was and the edits queued, so
         // the next flush tries again.
-        if (config.text.empty() || !safe_write_file(config.path, config.text)) return;
+        if (config.text.empty()) return config.problem;
+        std::string error;
+        if (!safe_write_file(config.path, config.text, &error)) {
+            return save_failure(config.path, write_reason(config.path, error));
+        }
         edits.pending.clear();
         std::string written;
         edits.text = read_text_file(edits.config_path, written) ? written : config.text;
@@ -124,19 +173,28 @@ void flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* current) {
             set_field_text(app, shell->text_editor, edits.text);
         }
     }
-    if (!manifest.text.empty() && safe_write_file(manifest.path, manifest.text)) {
-        edits.pending_source.clear();
+    if (edits.pending_source.empty() || manifest.text.empty()) return manifest.problem;
+    std::string error;
+    if (!safe_write_file(manifest.path, manifest.text, &error)) {
+        return save_failure(manifest.path, write_reason(manifest.path, error));
     }
+    edits.pending_source.clear();
+    return {};
 }
 
 }  // namespace
 
 void FlushEdits::operator()() const {
     bump_generation(*edits);
+    std::string problem;
     try {
-        flush(*app, *edits, current.get());
+        problem = flush(*app, *edits, current.get());
     } catch (const std::exception&) {
         // Only allocation can fail here; the edits stay queued for the next flush.
+        problem = "Couldn't save your changes: the system is out of memory.";
+    }
+    if (!problem.empty() && show_message.app != nullptr) {
+        show_message(kSaveFailedTitle, problem);
     }
 }
 

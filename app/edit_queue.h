@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/dialogs.h"
 #include "app/shell.h"
 
 namespace Ostrel {
@@ -38,17 +39,24 @@ void reset_edit_state(EditState& edits, const std::string& config_path, std::str
 // Detaches the queue when the shown configuration closes; `text` stays.
 void clear_edit_state(EditState& edits);
 
+inline constexpr const char* kSaveFailedTitle = "Couldn't Save Changes";
+
 // flush_edits: writes everything queued now and cancels every armed write.
 // Safe to call at any time, including when the application is about to
-// quit; never throws, reports nothing. The configuration document and the
-// manifest are both built in memory first: when an edit cannot be applied,
-// neither file is written, that edit is dropped and the others stay queued.
-// After writing the configuration file its text goes to `text` and to the
-// current shell's JSON text view.
+// quit; never throws. The configuration document and the manifest are both
+// built in memory first: when an edit cannot be applied, neither file is
+// written, that edit is dropped and the others stay queued; edits whose
+// file can't be read or written stay queued for the next flush. After
+// writing the configuration file its text goes to `text` and to the current
+// shell's JSON text view.
+// A flush that leaves anything unsaved shows one message naming the file
+// and the reason, through `show_message` when it is set: the form keeps
+// saying nothing otherwise, and typed text would vanish unseen.
 struct FlushEdits {
     Ostrel::OApp* app = nullptr;
     std::shared_ptr<EditState> edits;
     std::shared_ptr<CurrentShell> current;
+    ShowMessage show_message = {};  // without a store: failures stay silent
     void operator()() const;
 };
 

@@ -8,7 +8,7 @@ void SelectSetItem::operator()() const {
     flush_edits();
     *index = item;
     app->select_option(combo_path, std::to_string(item));
-    if (shell->reload) shell->reload();
+    ReloadKeepingText{shell, keep}();
 }
 
 }  // namespace Scribenta

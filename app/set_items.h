@@ -6,6 +6,7 @@
 
 #include "app/edit_queue.h"
 #include "app/shell.h"
+#include "app/text_keep.h"
 
 namespace Scribenta {
 
@@ -21,6 +22,9 @@ struct SelectSetItem {
     FlushEdits flush_edits;
     std::shared_ptr<Shell> shell;
     std::size_t item = 0;
+    // The form's keep flag, when other editors of the form keep their
+    // unsaved text across this redraw; null for a plain reload.
+    std::shared_ptr<UnsavedTextKeep> keep = nullptr;
     void operator()() const;
 };
 

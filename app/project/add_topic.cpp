@@ -108,7 +108,7 @@ void AddTopicConfirm::operator()() const {
                     "# " + input.title + "\n");
     ctx.app->set_visible(a.dialog, false);
     topics->index = topics->count;
-    reload_shell(*ctx.shell);
+    ctx.reload()();
 }
 
 }  // namespace Scribenta

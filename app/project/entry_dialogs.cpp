@@ -32,7 +32,7 @@ void append_entry(const ProjectPanelContext& ctx, const EntryDialog& dialog,
     std::string error;
     if (add(ctx.edits->config_path, input, &error)) {
         ctx.app->set_visible(dialog.path, false);
-        reload_shell(*ctx.shell);
+        ctx.reload()();
     } else {
         ctx.show_message(failure_title, error);
     }

@@ -66,7 +66,7 @@ bool is_web_address(const std::string& url) {
 
 void RemoveListItemConfirmed::operator()() const {
     flush_edits();
-    if (remove_array_item(edits->config_path, array_key, index)) reload_shell(*shell);
+    if (remove_array_item(edits->config_path, array_key, index)) reload();
 }
 
 void ListRowAction::operator()(const std::string&, const std::string& row,
@@ -83,7 +83,7 @@ void ListRowAction::operator()(const std::string&, const std::string& row,
         std::string name = cards ? (*cards)[*index].name : (*labels)[*index];
         if (name.empty()) name = spec->default_name;
         ctx.show_confirm(spec->confirm_title, spec->question(name), "Remove",
-                         RemoveListItemConfirmed{ctx.flush_edits, ctx.edits, ctx.shell,
+                         RemoveListItemConfirmed{ctx.flush_edits, ctx.edits, ctx.reload(),
                                                  spec->array_key, *index});
     }
 }

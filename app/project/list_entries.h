@@ -41,7 +41,7 @@ bool is_web_address(const std::string& url);
 struct RemoveListItemConfirmed {
     FlushEdits flush_edits;
     std::shared_ptr<const EditState> edits;
-    std::shared_ptr<const Shell> shell;
+    ReloadKeepingText reload;
     const char* array_key = nullptr;
     std::size_t index = 0;
     void operator()() const;

@@ -10,6 +10,7 @@
 #include "app/edit_queue.h"
 #include "app/open_config.h"
 #include "app/shell.h"
+#include "app/text_keep.h"
 
 namespace Ostrel {
 class OApp;
@@ -27,13 +28,15 @@ struct ProjectPanelContext {
     ShowMessage show_message;
     ShowConfirm show_confirm;
     std::shared_ptr<OpenConfig> shown;
+    // The project form's keep flag; wire_project_panels fills it in.
+    std::shared_ptr<UnsavedTextKeep> text_keep = nullptr;
 
     bool config_open() const { return !edits->config_path.empty(); }
+    // The shell's reload after a change the panels made themselves: the
+    // file editors keep unsaved text. Continuations stored in the
+    // confirmation dialog hold this, never the context: the context holds
+    // the dialog's pending action, and the two would keep each other alive.
+    ReloadKeepingText reload() const { return {shell, text_keep}; }
 };
-
-// Runs the shell's reload, when it has one. Continuations stored in the
-// confirmation dialog hold the shell, never the context: the context holds
-// the dialog's pending action, and the two would keep each other alive.
-void reload_shell(const Shell& shell);
 
 }  // namespace Scribenta

@@ -60,8 +60,9 @@ void RenderProjectForm::operator()(const OpenConfig& config, std::size_t member_
     if (!read_text_file(member.config_path, text)) text.clear();
     const nlohmann::ordered_json doc = parse_project(text);
 
-    // A redraw of the file shown keeps unsaved README, LICENSE and topic text.
-    const bool redraw = edits->config_path == member.config_path;
+    // A redraw of the file shown for the configurator's own change keeps
+    // unsaved README, LICENSE and topic text; any other reload drops it.
+    const bool redraw = objects.text_keep->keep && edits->config_path == member.config_path;
     // The queue is pointed at this file before any change handler can fire.
     reset_edit_state(*edits, member.config_path, text);
     set_shell_status(*app, *shell, "Clean", "");

@@ -10,6 +10,7 @@
 #include "app/file_editor.h"
 #include "app/project/project_hooks.h"
 #include "app/project/project_state.h"
+#include "app/text_keep.h"
 
 namespace Scribenta {
 
@@ -25,6 +26,9 @@ struct ProjectObjects {
     std::shared_ptr<FileEditor> readme_editor;
     std::shared_ptr<FileEditor> license_editor;
     std::shared_ptr<FileEditor> topics_editor;
+    // Set while the configurator redraws the form for its own change, so
+    // the file editors keep their unsaved text.
+    std::shared_ptr<UnsavedTextKeep> text_keep = std::make_shared<UnsavedTextKeep>();
     // Operations of the panels wired later; empty ones are skipped.
     std::shared_ptr<ProjectPanelHooks> hooks = std::make_shared<ProjectPanelHooks>();
 };

@@ -6,8 +6,10 @@
 
 namespace Scribenta {
 
-std::shared_ptr<TopicsState> wire_project_panels(const ProjectPanelContext& ctx,
+std::shared_ptr<TopicsState> wire_project_panels(const ProjectPanelContext& context,
                                                  const ProjectWiring& wiring) {
+    ProjectPanelContext ctx = context;
+    ctx.text_keep = wiring.text_keep;
     auto topics = std::make_shared<TopicsState>();
     wire_readme_license(ctx, wiring, wire_topics(ctx, wiring, topics));
     wire_list_entries(ctx, wiring);

@@ -61,7 +61,8 @@ ProjectWiring wire_project_configurator(const ProjectWiringContext& context) {
 
     wire_project_fields(app, w.paths, context.queue_edit);
     app.on_click(w.paths.add_repository_button,
-                 AddRepository{context.edits, context.flush_edits, context.shell});
+                 AddRepository{context.edits, context.flush_edits,
+                               ReloadKeepingText{context.shell, w.text_keep}});
 
     w.render_project_form = RenderProjectForm{&app,
                                               w.paths,

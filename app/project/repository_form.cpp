@@ -23,7 +23,7 @@ void render_repository(Ostrel::OApp& app, const ProjectPaths& paths,
 void AddRepository::operator()() const {
     if (edits->config_path.empty()) return;
     flush_edits();
-    if (ensure_object_key(edits->config_path, "repo") && shell->reload) shell->reload();
+    if (ensure_object_key(edits->config_path, "repo")) reload();
 }
 
 }  // namespace Scribenta

@@ -9,7 +9,7 @@
 
 #include "app/edit_queue.h"
 #include "app/project/project_paths.h"
-#include "app/shell.h"
+#include "app/text_keep.h"
 
 namespace Ostrel {
 class OApp;
@@ -27,7 +27,7 @@ void render_repository(Ostrel::OApp& app, const ProjectPaths& paths,
 struct AddRepository {
     std::shared_ptr<EditState> edits;
     FlushEdits flush_edits;
-    std::shared_ptr<Shell> shell;  // the project shell, for its reload
+    ReloadKeepingText reload;  // the project shell's
     void operator()() const;
 };
 

@@ -125,9 +125,10 @@ void TopicSelected::operator()(const std::string& value) const {
     const auto [end, error] = std::from_chars(value.data(), last, item);
     if (value.empty() || error != std::errc() || end != last) return;
     if (item == topics->index || item >= topics->count) return;
-    const SelectSetItem select{ctx.app,     std::shared_ptr<std::size_t>(topics, &topics->index),
-                               paths.combo, ctx.flush_edits,
-                               ctx.shell,   item};
+    const SelectSetItem select{ctx.app,      std::shared_ptr<std::size_t>(topics, &topics->index),
+                               paths.combo,  ctx.flush_edits,
+                               ctx.shell,    item,
+                               ctx.text_keep};
     if (!editor_is_dirty(*ctx.app, *editor)) {
         select();
         return;
@@ -145,7 +146,8 @@ void RemoveTopic::operator()() const {
     ctx.show_confirm(
         "Remove Topic",
         "Remove topic '" + name + "' from this project? The Markdown file stays on disk.", "Remove",
-        RemoveTopicConfirmed{ctx.flush_edits, ctx.edits, ctx.shell, state, topics, topics->index});
+        RemoveTopicConfirmed{ctx.flush_edits, ctx.edits, ctx.reload(), state, topics,
+                             topics->index});
 }
 
 void RemoveTopicConfirmed::operator()() const {
@@ -153,7 +155,7 @@ void RemoveTopicConfirmed::operator()() const {
     const auto manifest = manifest_path(edits->config_path, state->source_path);
     if (!remove_build_topic(manifest.string(), index)) return;
     if (topics->index > 0) --topics->index;
-    reload_shell(*shell);
+    reload();
 }
 
 }  // namespace Scribenta

@@ -112,7 +112,7 @@ struct RemoveTopic {
 struct RemoveTopicConfirmed {
     FlushEdits flush_edits;
     std::shared_ptr<const EditState> edits;
-    std::shared_ptr<const Shell> shell;
+    ReloadKeepingText reload;
     std::shared_ptr<const ProjectState> state;
     std::shared_ptr<TopicsState> topics;
     std::size_t index = 0;

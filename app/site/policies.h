@@ -59,7 +59,7 @@ struct RenderPolicies {
     Ostrel::OApp* app = nullptr;
     std::shared_ptr<const EditState> edits;
     std::shared_ptr<PoliciesState> state;
-    std::shared_ptr<const PolicyTextKeep> keep;
+    std::shared_ptr<const UnsavedTextKeep> keep;
     std::string panel;
     void operator()(const nlohmann::ordered_json& doc) const;
 };

@@ -2,13 +2,6 @@
 
 namespace Scribenta {
 
-void ReloadKeepingPolicyText::operator()() const {
-    if (!shell->reload) return;
-    keep->keep = true;
-    shell->reload();
-    keep->keep = false;
-}
-
 bool SitePanelsContext::site_shown() const {
     if (edits->config_path.empty()) return false;
     const auto& current = flush_edits.current;

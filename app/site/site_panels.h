@@ -16,6 +16,7 @@
 #include "app/site/card_targets.h"
 #include "app/site/site_hooks.h"
 #include "app/site/site_paths.h"
+#include "app/text_keep.h"
 
 namespace Ostrel {
 class OApp;
@@ -28,21 +29,6 @@ namespace Scribenta {
 using OpenSiteProject = std::function<void(const std::string& config_path, const std::string& name,
                                            std::vector<MemberEntry> members)>;
 
-// Whether a reload of the site form may keep the policy editor's unsaved
-// text. Reloads the lists cause for their own changes set it; every other
-// reload (after "Discard", another site, a view switch) loads the file again.
-struct PolicyTextKeep {
-    bool keep = false;
-};
-
-// The site shell's reload run for a change that is not about the policy
-// being edited: unsaved policy text survives it.
-struct ReloadKeepingPolicyText {
-    std::shared_ptr<Shell> shell;
-    std::shared_ptr<PolicyTextKeep> keep;
-    void operator()() const;
-};
-
 struct SitePanelsContext {
     Ostrel::OApp* app = nullptr;
     std::shared_ptr<EditState> edits;
@@ -54,13 +40,15 @@ struct SitePanelsContext {
     SitePaths paths;
     std::shared_ptr<SitePanelHooks> hooks;
     std::shared_ptr<CardTargets> targets;
-    std::shared_ptr<PolicyTextKeep> policy_keep;
+    std::shared_ptr<UnsavedTextKeep> policy_keep;
     OpenSiteProject open_site_project;  // empty: cards open nothing
 
     // A site is the shown configuration: a configuration file is open and
     // the site shell is the current one.
     bool site_shown() const;
-    ReloadKeepingPolicyText reload() const { return {shell, policy_keep}; }
+    // The site shell's reload for a change that is not about the policy
+    // being edited: unsaved policy text survives it.
+    ReloadKeepingText reload() const { return {shell, policy_keep}; }
     // A copy for actions that wait in the confirmation dialog: it leaves out
     // the dialog itself, whose pending slot would otherwise hold the action
     // that holds the slot, and neither would ever be freed.

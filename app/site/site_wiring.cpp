@@ -69,7 +69,7 @@ SiteWiring wire_site_configurator(const SiteWiringContext& context) {
                         paths,
                         site.hooks,
                         std::make_shared<CardTargets>(),
-                        std::make_shared<PolicyTextKeep>(),
+                        std::make_shared<UnsavedTextKeep>(),
                         context.open_site_project};
     site.policies = wire_policies(site.list_panels, context.policies_editor);
     wire_project_cards(site.list_panels);

@@ -312,6 +312,97 @@ TEST_F(EditQueueTest, EditsThatCannotApplyAreDroppedAndNothingIsWritten) {
     }
 }
 
+// A flush that leaves edits unsaved says which file and why, in one message;
+// one that saves everything says nothing.
+TEST_F(EditQueueTest, FailedFlushShowsOneMessageNamingTheFileAndTheReason) {
+    struct Case {
+        const char* name;
+        const char* config;    // written to proj/.scribenta-project; null: a folder there
+        const char* manifest;  // written to proj/.scribenta; null: none
+        std::map<std::string, std::string> pending;
+        std::map<std::string, std::string> pending_source;
+        std::string message;
+    };
+    const std::string save = "Couldn't save ";
+    const Case cases[] = {
+        {"config is a folder",
+         nullptr,
+         nullptr,
+         {{"/title", "T"}},
+         {},
+         save + ".scribenta-project: it is not a regular file."},
+        {"config is not JSON",
+         "{\n\n  \"title\" \"A\"}",
+         nullptr,
+         {{"/title", "T"}},
+         {},
+         save + ".scribenta-project: it is not valid JSON (line 3)."},
+        {"member of a number",
+         R"({"repo": 5})",
+         nullptr,
+         {{"/repo/url", "u"}},
+         {},
+         save + ".scribenta-project: \"repo\" holds a number, so \"url\" can't be set in it."},
+        {"list element that is a string",
+         R"({"facts": ["x"]})",
+         nullptr,
+         {{"/facts/0/value", "v"}},
+         {},
+         save + ".scribenta-project: \"facts/0\" holds a string, so \"value\" can't be set in it."},
+        {"build is no object",
+         R"({"build": "here"})",
+         nullptr,
+         {},
+         {{"/build/readme", "R"}},
+         save + ".scribenta: \"build\" in .scribenta-project holds a string, so the folder it "
+                "belongs in is unknown."},
+        {"manifest is not JSON",
+         "{}",
+         "[1,\n",
+         {{"/title", "T"}},
+         {{"/build/readme", "R"}},
+         save + ".scribenta: it is not valid JSON (line 2)."},
+        {"manifest is no object",
+         "{}",
+         "[]",
+         {},
+         {{"/build/readme", "R"}},
+         save + ".scribenta: it does not hold a JSON object."},
+        {"manifest is newer",
+         "{}",
+         R"({"format": 2})",
+         {},
+         {{"/build/readme", "R"}},
+         save + ".scribenta: it declares format 2; this Scribenta reads up to format 1 (update "
+                "Scribenta to open it)."},
+        {"both written", "{}", "{}", {{"/title", "T"}}, {{"/build/readme", "R"}}, ""},
+    };
+    const FlushEdits reporting{&app, edits, current, ShowMessage{&app}};
+    const std::string body = std::string(kMessageDialog) + "/Body/Message";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(dir / "proj");
+        if (c.config) {
+            open(c.config);
+        } else {
+            std::filesystem::create_directories(dir / "proj/.scribenta-project");
+            reset_edit_state(*edits, (dir / "proj/.scribenta-project").string(), "");
+        }
+        if (c.manifest) dir.write("proj/.scribenta", c.manifest);
+        edits->pending = c.pending;
+        edits->pending_source = c.pending_source;
+        app.set_visible(kMessageDialog, false);
+        app.texts[body].clear();
+        reporting();
+        EXPECT_EQ(app.hidden.count(kMessageDialog) == 0, !c.message.empty());
+        EXPECT_EQ(app.texts[body], c.message);
+        if (!c.message.empty()) {
+            EXPECT_EQ(app.texts[std::string(kMessageDialog) + "/Titlebar/Title"],
+                      "Couldn't Save Changes");
+        }
+    }
+}
+
 TEST_F(EditQueueTest, FailedConfigWriteKeepsEveryEditQueued) {
     open(R"({"title": "A"})");
     namespace fs = std::filesystem;

@@ -172,7 +172,7 @@ TEST_F(ReadmeLicense, NothingIsQueuedOrLoadedWhileNoConfigurationIsOpen) {
 // A redraw of the same project (after a list edit, a text-view change or a
 // save) keeps what was typed in the three file editors; showing the project
 // anew, as after closing it, reads the files again.
-TEST_F(ReadmeLicense, RedrawsKeepUnsavedFileTextAndANewShowReadsTheFiles) {
+TEST_F(ReadmeLicense, OwnRedrawsKeepUnsavedFileTextAndOtherReloadsReadTheFiles) {
     dir.write("p/src/README.md", "readme");
     dir.write("p/src/LICENSE", "license");
     dir.write("p/src/intro.md", "intro");
@@ -183,21 +183,28 @@ TEST_F(ReadmeLicense, RedrawsKeepUnsavedFileTextAndANewShowReadsTheFiles) {
         {wiring.readme_editor, "readme"},
         {wiring.license_editor, "license"},
         {wiring.topics_editor, "intro"}};
-    for (const auto& [editor, saved] : editors) {
-        ASSERT_EQ(app.value(editor->text_key), saved);
-        type(editor->text_key, saved + " typed");
-    }
+    const auto type_into_all = [&] {
+        for (const auto& [editor, saved] : editors) type(editor->text_key, saved + " typed");
+    };
+    const auto expect_all = [&](const std::string& tail, const std::string& status) {
+        for (const auto& [editor, saved] : editors) {
+            EXPECT_EQ(app.value(editor->text_key), saved + tail) << saved;
+            EXPECT_EQ(text(editor->status_key), status) << saved;
+        }
+    };
+    expect_all("", "");
+    type_into_all();
+    // A redraw the configurator makes for its own change keeps the text...
+    ReloadKeepingText{shell, wiring.text_keep}();
+    expect_all(" typed", "Unsaved changes");
+    // ...the plain reload (after "Discard", a view switch) reads the files...
     shell->reload();
-    for (const auto& [editor, saved] : editors) {
-        EXPECT_EQ(app.value(editor->text_key), saved + " typed") << saved;
-        EXPECT_EQ(text(editor->status_key), "Unsaved changes") << saved;
-    }
+    expect_all("", "");
+    // ...and so does showing the configuration anew.
+    type_into_all();
     clear_edit_state(*edits);
     show_file(config);
-    for (const auto& [editor, saved] : editors) {
-        EXPECT_EQ(app.value(editor->text_key), saved) << saved;
-        EXPECT_EQ(text(editor->status_key), "") << saved;
-    }
+    expect_all("", "");
 }
 
 }  // namespace

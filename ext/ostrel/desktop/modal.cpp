@@ -6,6 +6,7 @@
 
 #include "ext/ostrel/desktop/control_states.h"
 #include "ext/ostrel/desktop/desktop_view.h"
+#include "ext/ostrel/desktop/modal_scroll.h"
 #include "ext/ostrel/desktop/root_container.h"
 
 namespace Ostrel {
@@ -28,10 +29,10 @@ void DesktopView::show_modal(const RenderNode& node) {
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(build_subtree(node));
+    const QRect window = root_->window()->geometry();
+    layout->addWidget(new ModalScroll(build_subtree(node), window.height()));
     float_node(node);
     dialog->adjustSize();
-    const QRect window = root_->window()->geometry();
     dialog->move(window.x() + (window.width() - dialog->width()) / 2,
                  window.y() + (window.height() - dialog->height()) / 2);
     dialog->show();

@@ -1,7 +1,8 @@
 #pragma once
 
 // Every text node and button caption. A wrapping label asks for its unwrapped
-// width and lets the layout narrow it.
+// width and lets the layout narrow it. A word too long for one line (a long
+// path) is broken where the line ends instead of running past the edge.
 
 #include <QLabel>
 
@@ -17,6 +18,23 @@ public:
     double opacity = 1.0;
 
     QSize sizeHint() const override;
+    int heightForWidth(int width) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Word wrap, with QLabel's own layout, overflows `width` (the space for
+    // the text): some word is wider than a line.
+    bool overflows(int width) const;
+
+    struct OverflowCheck {
+        QString text;
+        QFont font;
+        int width = -1;
+        bool result = false;
+    };
+    mutable OverflowCheck overflow_;
 };
 
 // A label showing the node's text in its colour and font; default_size is

@@ -1,0 +1,28 @@
+#pragma once
+
+// Whether a redraw of a configurator's form may keep the unsaved text of
+// its file editors. Only redraws the configurator causes for its own
+// changes (an added or removed list entry, another set item) keep it; every
+// other reload (after "Discard", another configuration, a view switch)
+// loads the files again.
+
+#include <memory>
+
+#include "app/shell.h"
+
+namespace Scribenta {
+
+struct UnsavedTextKeep {
+    bool keep = false;
+};
+
+// The shell's reload, run for a change the configurator made itself:
+// unsaved editor text survives it. Without a keep flag it is the plain
+// reload.
+struct ReloadKeepingText {
+    std::shared_ptr<const Shell> shell;
+    std::shared_ptr<UnsavedTextKeep> keep;
+    void operator()() const;
+};
+
+}  // namespace Scribenta

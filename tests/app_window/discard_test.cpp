@@ -1,0 +1,96 @@
+// "Discard" in the project configurator's view switch drops the unsaved
+// text of its file editors: they show the files again, clean, and the next
+// switch asks nothing.
+
+#include <string>
+
+#include "tests/app_window/window_fixture.h"
+
+namespace window_test {
+namespace {
+
+const std::string kPanels = kProject + "/Editor Panel/Panels";
+const std::string kTextTab = kProject + "/View Bar/Text View Tab";
+const std::string kEditorTab = kProject + "/View Bar/Editor View Tab";
+
+struct EditorCase {
+    const char* name;
+    std::string editor;  // the Editor node
+    std::string status;  // its status text node
+    const char* file;    // under the source root
+    const char* saved;   // the file's text
+    const char* guard;   // the name the question gives
+};
+
+const EditorCase kEditors[] = {
+    {"README", kPanels + "/Readme Panel/Readme Editor",
+     kPanels + "/Readme Panel/Readme Status Bar/Status Message", "README.md", "readme",
+     "README editor"},
+    {"LICENSE", kPanels + "/License Panel/License Editor",
+     kPanels + "/License Panel/License Status Bar/Status Message", "LICENSE", "license",
+     "License editor"},
+    {"topic", kPanels + "/Topics Panel/File Editor",
+     kPanels + "/Topics Panel/File Status Bar/Status Message", "intro.md", "intro",
+     "Topics editor"},
+};
+
+class Discard : public Window {
+protected:
+    // A project whose source root "src" holds a README, a LICENSE and one
+    // topic, shown in the project configurator.
+    void open_project() {
+        dir.write("p/src/README.md", "readme");
+        dir.write("p/src/LICENSE", "license");
+        dir.write("p/src/intro.md", "intro");
+        dir.write("p/src/.scribenta",
+                  R"({"build": {"readme": "README.md", "license": "LICENSE",
+                      "topics": [{"label": "Intro", "source": "intro.md"}]}})");
+        build(dir.write("p/.scribenta-project", R"({"slug": "p", "name": "P",
+                            "build": {"source_path": "src"}})")
+                  .string());
+    }
+    std::string question() const {
+        return hidden(kConfirm) ? "" : text(kConfirm + "/Body/Message");
+    }
+};
+
+TEST_F(Discard, DiscardReloadsTheFileEditorsFromDisk) {
+    open_project();
+    for (const EditorCase& c : kEditors) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(app.value(c.editor), c.saved);
+        type(c.editor, std::string(c.saved) + " typed");
+        ASSERT_EQ(text(c.status), "Unsaved changes");
+
+        click(kTextTab);
+        EXPECT_EQ(question(), std::string("The ") + c.guard +
+                                  " has unsaved changes. Switching views will discard them.");
+        click(kConfirm + "/Body/Actions/Confirm Button");
+        EXPECT_FALSE(hidden(kProject + "/Text Panel"));
+        EXPECT_EQ(app.value(c.editor), c.saved);
+        EXPECT_EQ(text(c.status), "");
+        EXPECT_EQ(TempDir::read(dir / "p/src" / c.file), c.saved);
+
+        // Nothing is unsaved any more: switching back and forth asks nothing.
+        click(kEditorTab);
+        click(kTextTab);
+        EXPECT_EQ(question(), "");
+        EXPECT_FALSE(hidden(kProject + "/Text Panel"));
+        click(kEditorTab);
+    }
+}
+
+// Cancel keeps the editor view and what was typed.
+TEST_F(Discard, CancelKeepsTheUnsavedText) {
+    open_project();
+    const EditorCase& readme = kEditors[0];
+    type(readme.editor, "readme typed");
+    click(kTextTab);
+    click(kConfirm + "/Body/Actions/Cancel Button");
+    EXPECT_TRUE(hidden(kProject + "/Text Panel"));
+    EXPECT_EQ(app.value(readme.editor), "readme typed");
+    EXPECT_EQ(text(readme.status), "Unsaved changes");
+}
+
+}  // namespace
+}  // namespace window_test
