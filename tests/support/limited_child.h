@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -21,7 +22,7 @@
 namespace test_support {
 
 struct ChildLimits {
-    unsigned seconds = 5;                                   // CPU time; wall time is thrice that
+    unsigned seconds = 5;  // CPU time; the wall-time alarm is 20 times that, at least a minute
     rlim_t address_space = rlim_t{2} * 1024 * 1024 * 1024;  // bytes
 };
 
@@ -38,9 +39,11 @@ inline bool run_limited(const std::function<bool()>& body, ChildLimits limits = 
         rlimit as{limits.address_space, limits.address_space};
         setrlimit(RLIMIT_AS, &as);
 #endif
-        // Wall time only catches a body that blocks; it is generous so that
-        // a busy machine does not fail a body that computes within its CPU time.
-        alarm(3 * limits.seconds);
+        // Wall time only catches a body that blocks. With six test programs
+        // per core, and other work besides, a body gets a small share of a
+        // core, so its wall time is tens of times its CPU time: the alarm is
+        // far off, and the CPU limit bounds the computing.
+        alarm(std::max(60u, 20 * limits.seconds));
         // An exception (std::bad_alloc at the memory limit) must end the
         // child here, not unwind into the test runner it is a copy of.
         try {

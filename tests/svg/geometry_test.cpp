@@ -184,6 +184,18 @@ TEST(MotionPath, MeasuresAndFindsPointsAlongIt) {
     }
 }
 
+TEST(MotionPath, RepeatedPointsGiveSegmentsOfNoLength) {
+    MotionPath path{{{0, 0}, {0, 0}, {10, 0}, {10, 0}, {10, 10}}, {}};
+    path.measure();
+    EXPECT_EQ(path.lengths, (std::vector<double>{0, 0, 10, 10, 20}));
+    const std::vector<std::pair<double, std::string>> cases = {
+        {0, "(0,0)"}, {0.25, "(5,0)"}, {0.5, "(10,0)"}, {0.75, "(10,5)"}, {1, "(10,10)"},
+    };
+    for (const auto& [fraction, expected] : cases) {
+        EXPECT_EQ(svg_test::points({path.point_at(fraction)}), expected) << fraction;
+    }
+}
+
 TEST(MotionPath, UnmeasuredPathIsReadThroughAMeasuredCopy) {
     MotionPath path{{{0, 0}, {10, 0}, {10, 10}}, {}};
     EXPECT_EQ(svg_test::points({path.point_at(0.75)}), "(10,5)");

@@ -63,7 +63,9 @@ struct Animation {
     Matrix2D base;
     std::string attribute;
     bool timed = true;
-    MotionPath path;
+    // Motion: the polyline with its measure, held once for all the elements
+    // one rule moves along it; null for no path.
+    std::shared_ptr<const MotionPath> path;
 
     // Progress within the cycle at t_ms: 1 without a positive duration.
     double progress_at(double t_ms) const;
@@ -80,6 +82,9 @@ public:
     std::vector<Animation> animations;
     std::vector<int> stripped;  // elements whose markup no frame carries
     bool animated = false;
+    // Set by a collector whose animations exceed a cap (animation_limits.h):
+    // parse then drops every animation, so the document shows as it is.
+    bool over_budget = false;
 
     // Never fails: a text without tags gives a document without elements.
     static std::unique_ptr<AnimatedSvg> parse(const std::string& svg);

@@ -2,19 +2,42 @@
 
 namespace Ostrel {
 
-AnimationBudget::AnimationBudget(const std::vector<Animation>& existing)
-    : animations_(existing.size()) {
-    for (const Animation& anim : existing) keyframes_ += anim.key_times.size();
-    exhausted_ = animations_ > kMaxAnimations || keyframes_ > kMaxKeyframes;
+namespace {
+
+std::size_t own_numbers(const Animation& anim) {
+    std::size_t n = anim.key_times.size() + 4 * anim.easings.size();
+    for (const std::vector<double>& values : anim.key_values) n += values.size();
+    return n;
 }
 
-bool AnimationBudget::admit(std::size_t keyframes) {
-    if (exhausted_ || animations_ >= kMaxAnimations || keyframes > kMaxKeyframes - keyframes_) {
-        exhausted_ = true;
+}  // namespace
+
+AnimationBudget::AnimationBudget(const std::vector<Animation>& existing) {
+    for (const Animation& anim : existing) {
+        if (!fits(anim)) {
+            exhausted_ = true;
+            return;
+        }
+    }
+}
+
+bool AnimationBudget::admit(const Animation& anim) {
+    if (exhausted_ || !fits(anim)) exhausted_ = true;
+    return !exhausted_;
+}
+
+bool AnimationBudget::fits(const Animation& anim) {
+    std::size_t numbers = own_numbers(anim);
+    const bool new_path = anim.path != nullptr && paths_.count(anim.path.get()) == 0;
+    if (new_path) numbers += 3 * anim.path->points.size();
+    if (animations_ >= kMaxAnimations || anim.key_times.size() > kMaxKeyframes - keyframes_ ||
+        numbers > kMaxAnimationNumbers - numbers_) {
         return false;
     }
     ++animations_;
-    keyframes_ += keyframes;
+    keyframes_ += anim.key_times.size();
+    numbers_ += numbers;
+    if (new_path) paths_.insert(anim.path.get());
     return true;
 }
 

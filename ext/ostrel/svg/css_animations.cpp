@@ -19,7 +19,9 @@ namespace Ostrel {
 
 namespace {
 
-using KeyframeSets = std::map<std::string, std::vector<CssKeyframe>>;
+// Found by views too (std::less<>), so that the words of a shorthand are
+// looked up without a copy each.
+using KeyframeSets = std::map<std::string, std::vector<CssKeyframe>, std::less<>>;
 
 double leading_number(const std::string& text) {
     const char* stop = nullptr;
@@ -51,8 +53,9 @@ Matrix2D translation(double x, double y) {
 // is a difference of running counts, so no body is walked to learn that.
 // Blocks are read once however many sets hold them (sets can nest), and the
 // sets together hold at most kMaxKeyframes keyframes (each block without one
-// counts as one too); the rest is ignored.
-KeyframeSets collect_keyframe_sets(const std::string& style, const BraceMatches& braces) {
+// counts as one too); over_budget is set when they would hold more.
+KeyframeSets collect_keyframe_sets(const std::string& style, const BraceMatches& braces,
+                                   bool& over_budget) {
     const std::vector<CssBlock> blocks = all_css_blocks(style);
     const auto selectors = [&](size_t i) {
         return std::string_view(style).substr(blocks[i].selector_begin,
@@ -90,24 +93,27 @@ KeyframeSets collect_keyframe_sets(const std::string& style, const BraceMatches&
     KeyframeSets sets;
     std::vector<std::shared_ptr<const CssDeclarations>> declarations(blocks.size());
     size_t budget = kMaxKeyframes;
-    for (auto body = bodies.rbegin(); body != bodies.rend() && budget > 0; ++body) {
+    // Takes n from the budget; false, and over budget, when it holds less.
+    const auto take = [&](size_t n) {
+        if (n > budget) over_budget = true;
+        if (over_budget) return false;
+        budget -= n;
+        return true;
+    };
+    for (auto body = bodies.rbegin(); body != bodies.rend(); ++body) {
         if (before[body->last] == before[body->first]) continue;  // no keyframe: no effect
         std::string name = style.substr(body->name_begin, body->name_end - body->name_begin);
         if (sets.count(name) != 0) continue;
         std::vector<CssKeyframe>& frames = sets[std::move(name)];
-        for (size_t i = body->first; i < body->last && budget > 0; ++i) {
-            if (before[i + 1] == before[i]) {
-                --budget;
-                continue;
-            }
+        for (size_t i = body->first; i < body->last; ++i) {
+            if (!take(std::max<size_t>(before[i + 1] - before[i], 1))) return {};
+            if (before[i + 1] == before[i]) continue;
             if (!declarations[i]) {
                 const CssBlock& b = blocks[i];
                 declarations[i] = std::make_shared<const CssDeclarations>(
                     parse_css_declarations(style.substr(b.body_begin, b.body_end - b.body_begin)));
             }
             for (double offset : parse_keyframe_selectors(std::string(selectors(i)))) {
-                if (budget == 0) break;
-                --budget;
                 frames.push_back(CssKeyframe{offset, declarations[i]});
             }
         }
@@ -174,30 +180,57 @@ AnimationSettings animation_settings(const CssDeclarations& d, const KeyframeSet
     const std::string* shorthand = find_property(d, "animation");
     if (shorthand == nullptr) shorthand = find_property(d, "-webkit-animation");
     if (shorthand == nullptr) return s;
-    for (const std::string& token : split_trimmed(*shorthand, ' ')) {
+    for_each_trimmed_piece(*shorthand, ' ', [&](std::string_view token) {
         if (token == "infinite") {
             s.repeat = true;
-        } else if (sets.count(token) != 0) {
+        } else if (sets.find(token) != sets.end()) {
             s.name = token;
-        } else if (!duration_set && is_css_time_token(token)) {
-            s.duration_ms = parse_css_time_ms(token);
+        } else if (!duration_set && is_css_time_token(std::string(token))) {
+            s.duration_ms = parse_css_time_ms(std::string(token));
             duration_set = true;
         }
-    }
+    });
     return s;
 }
 
-std::vector<Point2D> offset_path_points(const CssDeclarations& d) {
+// The measured "offset-path" of a rule; null when it gives no point.
+std::shared_ptr<const MotionPath> offset_path(const CssDeclarations& d) {
     const std::string* value = find_property(d, "offset-path");
-    if (value == nullptr) return {};
+    if (value == nullptr) return nullptr;
     const size_t open = value->find('(');
     const size_t close = value->rfind(')');
-    if (open == std::string::npos || close == std::string::npos || open > close) return {};
+    if (open == std::string::npos || close == std::string::npos || open > close) return nullptr;
     std::string inner = trim_blanks(value->substr(open + 1, close - open - 1));
     if (inner.size() > 1 && (inner.front() == '\'' || inner.front() == '"')) {
         inner = inner.substr(1, inner.size() - 2);
     }
-    return parse_path_data(inner);
+    auto path = std::make_shared<MotionPath>();
+    path->points = parse_path_data(inner);
+    if (path->points.empty()) return nullptr;
+    path->measure();
+    return path;
+}
+
+// The non-timed Matrix animation of a rule's "transform", about its
+// "transform-origin" when that gives two numbers.
+Animation static_transform(const std::string& transform, const CssDeclarations& d) {
+    Matrix2D to_origin;
+    Matrix2D from_origin;
+    if (const std::string* origin = find_property(d, "transform-origin")) {
+        const std::vector<double> o = parse_number_list(*origin);
+        if (o.size() >= 2) {
+            to_origin = translation(o[0], o[1]);
+            from_origin = translation(-o[0], -o[1]);
+        }
+    }
+    const Matrix2D m = Matrix2D::multiply(
+        Matrix2D::multiply(to_origin, parse_transform_list(transform)), from_origin);
+    Animation anim;
+    anim.kind = AnimationKind::Matrix;
+    anim.timed = false;
+    anim.key_times = {0, 1};
+    anim.key_values = {matrix_numbers(m), matrix_numbers(m)};
+    return anim;
 }
 
 // A strict order even with NaN (sorted last), so sorting never misbehaves.
@@ -298,14 +331,14 @@ SetTracks build_set_tracks(const std::vector<CssKeyframe>& keyframes) {
 
 CssDeclarations parse_css_declarations(const std::string& text) {
     CssDeclarations out;
-    for (const std::string& piece : split_trimmed(text, ';')) {
+    for_each_trimmed_piece(text, ';', [&](std::string_view piece) {
         const size_t colon = piece.find(':');
-        if (colon == std::string::npos) continue;
-        const std::string name = trim_blanks(piece.substr(0, colon));
-        const std::string value = trim_blanks(piece.substr(colon + 1));
+        if (colon == std::string_view::npos) return;
+        const std::string_view name = trim_blank_view(piece.substr(0, colon));
+        const std::string_view value = trim_blank_view(piece.substr(colon + 1));
         if (name == "animation-timing-function") out.timing_function = value;
-        if (!name.empty()) out.properties[name] = value;
-    }
+        if (!name.empty()) out.properties[std::string(name)] = value;
+    });
     return out;
 }
 
@@ -383,17 +416,22 @@ void AnimatedSvg::collect_css_animations() {
     if (trim_blanks(style).empty()) return;
 
     const BraceMatches braces(style);
-    const KeyframeSets sets = collect_keyframe_sets(style, braces);
+    const KeyframeSets sets = collect_keyframe_sets(style, braces, over_budget);
+    if (over_budget) return;
     const std::string rules = remove_keyframe_blocks(style, braces);
-    const CssSelectorIndex index(*this);
+    std::optional<CssSelectorIndex> index;  // built for the first rule that animates
     std::map<std::string, SetTracks> tracks_of_set;
     AnimationBudget budget(animations);
 
-    // One animation per target; false once the document is full.
+    // One animation per target; false, and the document over budget, once
+    // it is full.
     const auto append_for_targets = [&](Animation anim, const std::vector<int>& targets) {
         for (int target : targets) {
-            if (!budget.admit(anim.key_times.size())) return false;
             anim.element = target;
+            if (!budget.admit(anim)) {
+                over_budget = true;
+                return false;
+            }
             animations.push_back(anim);
         }
         return true;
@@ -403,54 +441,53 @@ void AnimatedSvg::collect_css_animations() {
     CssBlock block;
     size_t pos = 0;
     while (next_css_block(rules, pos, block)) {
-        index.matches(rules.substr(block.selector_begin, block.selector_end - block.selector_begin),
-                      targets);
-        if (targets.empty()) continue;
-        const CssDeclarations decls = parse_css_declarations(
-            rules.substr(block.body_begin, block.body_end - block.body_begin));
+        // What a rule would animate is read first: one that animates nothing
+        // is never matched, as matching every such rule against every element
+        // would cost their product. Only "transform" and the animation
+        // properties animate, so a block naming neither is not even parsed.
+        const std::string_view body =
+            std::string_view(rules).substr(block.body_begin, block.body_end - block.body_begin);
+        if (body.find("transform") == std::string_view::npos &&
+            body.find("animation") == std::string_view::npos) {
+            continue;
+        }
+        const CssDeclarations decls = parse_css_declarations(std::string(body));
         const AnimationSettings settings = animation_settings(decls, sets);
-
-        if (const std::string* transform = find_property(decls, "transform")) {
-            Matrix2D to_origin;
-            Matrix2D from_origin;
-            if (const std::string* origin = find_property(decls, "transform-origin")) {
-                const std::vector<double> o = parse_number_list(*origin);
-                if (o.size() >= 2) {
-                    to_origin = translation(o[0], o[1]);
-                    from_origin = translation(-o[0], -o[1]);
-                }
+        const std::string* transform = find_property(decls, "transform");
+        const SetTracks* tracks = nullptr;
+        if (const auto set = sets.find(settings.name);
+            !settings.name.empty() && set != sets.end()) {
+            auto built = tracks_of_set.find(set->first);
+            if (built == tracks_of_set.end()) {
+                built = tracks_of_set.emplace(set->first, build_set_tracks(set->second)).first;
             }
-            const Matrix2D m = Matrix2D::multiply(
-                Matrix2D::multiply(to_origin, parse_transform_list(*transform)), from_origin);
-            Animation anim;
-            anim.kind = AnimationKind::Matrix;
-            anim.timed = false;
-            anim.key_times = {0, 1};
-            anim.key_values = {matrix_numbers(m), matrix_numbers(m)};
-            if (!append_for_targets(std::move(anim), targets)) return;
+            tracks = &built->second;
         }
+        const bool moves = tracks != nullptr && tracks->motion.frames.size() >= 2;
+        const bool turns = tracks != nullptr && tracks->transforms.frames.size() >= 2;
+        const bool fades = tracks != nullptr && tracks->opacity.frames.size() >= 2;
+        const std::shared_ptr<const MotionPath> path = moves ? offset_path(decls) : nullptr;
+        if (transform == nullptr && path == nullptr && !turns && !fades) continue;
 
-        const auto set = sets.find(settings.name);
-        if (settings.name.empty() || set == sets.end()) continue;
-        auto tracks = tracks_of_set.find(set->first);
-        if (tracks == tracks_of_set.end()) {
-            tracks = tracks_of_set.emplace(set->first, build_set_tracks(set->second)).first;
-        }
-        const SetTracks& t = tracks->second;
-
-        const std::vector<Point2D> path_points = offset_path_points(decls);
-        if (!path_points.empty() && t.motion.frames.size() >= 2) {
-            Animation anim = t.motion.build(AnimationKind::Motion, settings);
-            anim.path.points = path_points;
-            anim.path.measure();
-            if (!append_for_targets(std::move(anim), targets)) return;
-        }
-        if (t.transforms.frames.size() >= 2 &&
-            !append_for_targets(t.transforms.build(AnimationKind::Matrix, settings), targets)) {
+        if (!index) index.emplace(*this);
+        index->matches(
+            rules.substr(block.selector_begin, block.selector_end - block.selector_begin), targets);
+        if (targets.empty()) continue;
+        if (transform != nullptr &&
+            !append_for_targets(static_transform(*transform, decls), targets)) {
             return;
         }
-        if (t.opacity.frames.size() >= 2 &&
-            !append_for_targets(t.opacity.build(AnimationKind::Opacity, settings), targets)) {
+        if (path != nullptr) {
+            Animation anim = tracks->motion.build(AnimationKind::Motion, settings);
+            anim.path = path;
+            if (!append_for_targets(std::move(anim), targets)) return;
+        }
+        if (turns && !append_for_targets(tracks->transforms.build(AnimationKind::Matrix, settings),
+                                         targets)) {
+            return;
+        }
+        if (fades &&
+            !append_for_targets(tracks->opacity.build(AnimationKind::Opacity, settings), targets)) {
             return;
         }
     }

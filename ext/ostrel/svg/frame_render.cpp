@@ -95,7 +95,8 @@ void apply_sample(const Animation& anim, const std::vector<double>& v, ElementVa
             if (v.size() >= 6) out.transform = Matrix2D{v[0], v[1], v[2], v[3], v[4], v[5]};
             return;
         case AnimationKind::Motion: {
-            const Point2D at = anim.path.point_at(number_or(v, 0, 0));
+            const double d = number_or(v, 0, 0);
+            const Point2D at = anim.path != nullptr ? anim.path->point_at(d) : Point2D{0, 0};
             out.transform = Matrix2D{1, 0, 0, 1, at.first, at.second};
             return;
         }

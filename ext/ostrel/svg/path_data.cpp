@@ -221,8 +221,12 @@ Point2D MotionPath::point_at(double fraction) const {
     if (points.size() == 1 || !(lengths.back() > 0)) return points.front();
     const double clamped = std::clamp(fraction, 0.0, 1.0);
     const double target = lengths.back() * clamped;
-    size_t i = 0;
-    while (i + 1 < lengths.size() - 1 && target > lengths[i + 1]) ++i;
+    // The segment ends at the first point whose length is not below the
+    // target (a target on a point belongs to the segment ending there).
+    // Lengths never decrease, and none is NaN when the last is above 0, so a
+    // binary search finds it.
+    const auto end = std::lower_bound(lengths.begin() + 1, lengths.end() - 1, target);
+    const size_t i = static_cast<size_t>(end - lengths.begin()) - 1;
     const double span = lengths[i + 1] - lengths[i];
     const double u = span > 0 ? (target - lengths[i]) / span : 0;
     return {points[i].first + u * (points[i + 1].first - points[i].first),

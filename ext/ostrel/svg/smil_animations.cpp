@@ -139,8 +139,11 @@ void AnimatedSvg::collect_smil_animations() {
         if (anim.key_values.size() < 2) continue;
         anim.key_times = key_times(el, anim.key_values.size());
         anim.easings = spline_easings(el);
-        // Past the cap the element is still left out of frames, unplayed.
-        if (budget.admit(anim.key_times.size())) animations.push_back(std::move(anim));
+        if (!budget.admit(anim)) {
+            over_budget = true;
+            return;
+        }
+        animations.push_back(std::move(anim));
     }
 }
 

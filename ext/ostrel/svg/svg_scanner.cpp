@@ -4,6 +4,7 @@
 // fails: markup that cannot be read ends the scan, keeping what was read.
 
 #include <algorithm>
+#include <cstdio>
 
 #include "ext/ostrel/svg/animated_svg.h"
 #include "ext/ostrel/svg/number_text.h"
@@ -27,7 +28,14 @@ std::unique_ptr<AnimatedSvg> AnimatedSvg::parse(const std::string& svg) {
     doc->source = svg;
     doc->scan_elements();
     doc->collect_smil_animations();
-    doc->collect_css_animations();
+    if (!doc->over_budget) doc->collect_css_animations();
+    if (doc->over_budget) {
+        // Played in part it would show something its author never drew, so
+        // it shows as written; what was collected is released at once.
+        std::vector<Animation>().swap(doc->animations);
+        std::vector<int>().swap(doc->stripped);
+        std::fputs("AnimatedSvg: animations over budget, showing the static picture\n", stderr);
+    }
     doc->animated = std::any_of(doc->animations.begin(), doc->animations.end(),
                                 [](const Animation& a) { return a.timed; });
     return doc;

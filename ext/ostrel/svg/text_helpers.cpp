@@ -5,11 +5,7 @@
 namespace Ostrel {
 
 std::string trim_blanks(const std::string& s) {
-    size_t begin = 0;
-    size_t end = s.size();
-    while (begin < end && is_blank(s[begin])) ++begin;
-    while (end > begin && is_blank(s[end - 1])) --end;
-    return s.substr(begin, end - begin);
+    return std::string(trim_blank_view(s));
 }
 
 std::vector<std::string> split_trimmed(const std::string& s, char sep) {

@@ -14,6 +14,15 @@ inline bool is_blank(char c) {
 // s without leading and trailing space, tab, CR and LF.
 std::string trim_blanks(const std::string& s);
 
+// The same, as a view into s.
+inline std::string_view trim_blank_view(std::string_view s) {
+    size_t begin = 0;
+    size_t end = s.size();
+    while (begin < end && is_blank(s[begin])) ++begin;
+    while (end > begin && is_blank(s[end - 1])) --end;
+    return s.substr(begin, end - begin);
+}
+
 // The trimmed, non-empty pieces of s between occurrences of sep.
 std::vector<std::string> split_trimmed(const std::string& s, char sep);
 
