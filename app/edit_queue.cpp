@@ -8,6 +8,7 @@
 #include "app/fields.h"
 #include "app/string_edits.h"
 #include "app/text_file.h"
+#include "config/bounded_json.h"
 #include "config/build_manifest.h"
 #include "config/format_check.h"
 #include "config/json_file.h"
@@ -39,11 +40,12 @@ void clear_edit_state(EditState& edits) {
 
 namespace {
 
-// A whole file parsed strictly; discarded when it cannot be read or parsed.
+// A whole file parsed strictly; discarded when it cannot be read or parsed,
+// or nests too deeply to be written back.
 ordered_json parse_file(const std::string& path) {
     std::string text;
     if (!read_text_file(path, text)) return ordered_json(ordered_json::value_t::discarded);
-    return ordered_json::parse(text, nullptr, false);
+    return parse_config_text(text);
 }
 
 // One file's share of a flush, built in memory before anything is written.

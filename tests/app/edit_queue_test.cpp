@@ -230,8 +230,12 @@ TEST_F(EditQueueTest, ManifestThatIsAFolderIsNeverReplaced) {
 }
 
 TEST_F(EditQueueTest, UnreadableOrBrokenConfigKeepsEverythingQueued) {
-    for (const char* text : {"{\"title\": ", "\"text\" trailing"}) {
-        SCOPED_TRACE(text);
+    // Nested 10,000 deep, the 20 KB file would be written back as 200 MB.
+    const std::string deep =
+        "{\"title\": \"A\", \"x\": " + std::string(10000, '[') + std::string(10000, ']') + "}";
+    for (const std::string& text :
+         {std::string("{\"title\": "), std::string("\"text\" trailing"), deep}) {
+        SCOPED_TRACE(text.substr(0, 40));
         open(text);
         queue_edit("/title", "B");
         queue_source_edit("/build/readme", "R");
