@@ -6,6 +6,7 @@
 #include "app/fields.h"
 #include "app/shell_status.h"
 #include "app/text_file.h"
+#include "config/bounded_json.h"
 #include "config/json_file.h"
 #include "ext/ostrel/engine/oapp.h"
 
@@ -24,7 +25,7 @@ nlohmann::ordered_json show_config_text(Ostrel::OApp& app, EditState& edits, She
                                         const std::string& path) {
     std::string text;
     if (!read_text_file(path, text)) text.clear();
-    nlohmann::ordered_json doc = nlohmann::ordered_json::parse(text, nullptr, false);
+    nlohmann::ordered_json doc = parse_config_text(text);
     if (!doc.is_object()) doc = nlohmann::ordered_json::object();
     reset_edit_state(edits, path, text);
     set_shell_status(app, shell, "Clean", "");

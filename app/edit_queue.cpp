@@ -1,6 +1,7 @@
 #include "app/edit_queue.h"
 
 #include <filesystem>
+#include <sstream>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "app/save_failure.h"
 #include "app/string_edits.h"
 #include "app/text_file.h"
+#include "config/bounded_json.h"
 #include "config/build_manifest.h"
 #include "config/config_paths.h"
 #include "config/format_check.h"
@@ -49,9 +51,15 @@ bool load_document(const fs::path& path, ordered_json& doc, std::string& reason)
         reason = unreadable_reason(path);
         return false;
     }
-    doc = ordered_json::parse(text, nullptr, false);
+    doc = parse_config_text(text);
     if (!doc.is_discarded()) return true;
-    reason = invalid_json_reason(text);
+    std::istringstream in(text);
+    ordered_json partial;
+    if (parse_config_stream(in, partial) == ParseStatus::TooDeep) {
+        reason = "it " + nested_too_deeply_text();
+    } else {
+        reason = invalid_json_reason(text);
+    }
     return false;
 }
 

@@ -26,6 +26,8 @@ bool read_manifest_file(const fs::path& path, nlohmann::json& doc, std::string* 
                                         "build block (readme/topics/includes) there");
         case ReadOutcome::ParseError:
             return set_error(error, "Invalid JSON in " + path.string() + ": " + message);
+        case ReadOutcome::TooDeep:
+            return set_error(error, path.string() + " " + message);
     }
     std::string format_error;
     if (!check_format(doc, &format_error)) {

@@ -1,13 +1,13 @@
 #include "config/built_records.h"
 
 #include <algorithm>
-#include <fstream>
 #include <system_error>
 
 #include <nlohmann/json.hpp>
 
 #include "config/format_check.h"
 #include "config/json_file.h"
+#include "config/list_edit.h"
 
 namespace Scribenta {
 namespace fs = std::filesystem;
@@ -24,18 +24,19 @@ std::string string_member(const nlohmann::json& doc, const char* key) {
 
 bool read_built_record(const fs::path& version_folder, BuiltRecord& record, std::string* error) {
     const fs::path path = version_folder / kBuiltRecordName;
-    // Only a regular file is a record: opening a FIFO of that name would
-    // block the listing forever.
-    std::error_code ec;
-    std::ifstream in;
-    if (fs::is_regular_file(path, ec)) in.open(path, std::ios::binary);
-    if (!in.is_open()) return set_error(error, "No .scribenta-built in " + version_folder.string());
-
+    // Only a regular file is a record (the reader opens nothing else): a FIFO
+    // of that name would block the listing forever.
     nlohmann::json doc;
-    try {
-        in >> doc;
-    } catch (const std::exception& e) {
-        return set_error(error, "Invalid JSON in " + path.string() + ": " + e.what());
+    std::string message;
+    switch (read_config(path, doc, &message)) {
+        case ReadOutcome::Read:
+            break;
+        case ReadOutcome::CannotOpen:
+            return set_error(error, "No .scribenta-built in " + version_folder.string());
+        case ReadOutcome::ParseError:
+            return set_error(error, "Invalid JSON in " + path.string() + ": " + message);
+        case ReadOutcome::TooDeep:
+            return set_error(error, path.string() + " " + message);
     }
     std::string format_error;
     if (!check_format(doc, &format_error))

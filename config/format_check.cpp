@@ -1,6 +1,7 @@
 #include "config/format_check.h"
 
 #include "config/json_file.h"
+#include "config/list_edit.h"
 
 namespace Scribenta {
 
@@ -57,8 +58,18 @@ bool check_format(const nlohmann::ordered_json& doc, std::string* error) {
 
 bool check_file_format(const std::string& path, std::string* error) {
     nlohmann::ordered_json doc;
-    if (!parse_json_file(std::filesystem::path(path), doc)) return true;
-    return check_format(doc, error);
+    std::string message;
+    switch (read_config(std::filesystem::path(path), doc, &message)) {
+        case ReadOutcome::Read:
+            return check_format(doc, error);
+        case ReadOutcome::TooDeep:
+            // Refused like an unreadable format: nothing may open and rewrite it.
+            return set_error(error, message);
+        case ReadOutcome::CannotOpen:
+        case ReadOutcome::ParseError:
+            break;
+    }
+    return true;
 }
 
 }  // namespace Scribenta

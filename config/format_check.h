@@ -18,7 +18,8 @@ void ensure_format_first(nlohmann::ordered_json& doc);
 bool check_format(const nlohmann::json& doc, std::string* error = nullptr);
 bool check_format(const nlohmann::ordered_json& doc, std::string* error = nullptr);
 
-// True unless the file parses and fails `check_format`.
+// True unless the file parses and fails `check_format`, or nests past
+// kMaxConfigNesting (the text is then nested_too_deeply_text()).
 bool check_file_format(const std::string& path, std::string* error = nullptr);
 
 }  // namespace Scribenta

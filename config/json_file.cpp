@@ -1,30 +1,12 @@
 #include "config/json_file.h"
 
-#include <fstream>
-#include <system_error>
-
+#include "config/list_edit.h"
 #include "config/safe_write.h"
 
 namespace Scribenta {
 namespace fs = std::filesystem;
 
 namespace {
-
-template <typename Json>
-bool parse_stream(const fs::path& path, Json& doc) {
-    // Only regular files are read: a named pipe or device would block the
-    // GUI thread waiting for text that may never come.
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return false;
-    try {
-        in >> doc;
-    } catch (const std::exception&) {
-        return false;
-    }
-    return true;
-}
 
 template <typename Json>
 std::string text_of(const Json& obj, const char* key) {
@@ -40,11 +22,11 @@ std::string text_of(const Json& obj, const char* key) {
 }  // namespace
 
 bool parse_json_file(const fs::path& path, nlohmann::ordered_json& doc) {
-    return parse_stream(path, doc);
+    return read_config(path, doc) == ReadOutcome::Read;
 }
 
 bool parse_json_file(const fs::path& path, nlohmann::json& doc) {
-    return parse_stream(path, doc);
+    return read_config(path, doc) == ReadOutcome::Read;
 }
 
 bool json_file_text(const nlohmann::ordered_json& doc, std::string& text) {

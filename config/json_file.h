@@ -29,7 +29,8 @@ bool save_json_file(const std::filesystem::path& path, const nlohmann::ordered_j
 bool json_file_text(const nlohmann::ordered_json& doc, std::string& text);
 
 // Parses the first JSON value of a file in either flavour; false when the
-// file cannot be opened or does not parse. Never throws.
+// file cannot be opened, does not parse or nests past kMaxConfigNesting.
+// Never throws.
 bool parse_json_file(const std::filesystem::path& path, nlohmann::ordered_json& doc);
 bool parse_json_file(const std::filesystem::path& path, nlohmann::json& doc);
 

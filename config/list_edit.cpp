@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "config/bounded_json.h"
 #include "config/json_file.h"
 
 namespace Scribenta {
@@ -17,13 +18,15 @@ ReadOutcome read_any(const fs::path& path, Json& doc, std::string* parse_message
     if (!fs::is_regular_file(path, ec)) return ReadOutcome::CannotOpen;
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) return ReadOutcome::CannotOpen;
-    try {
-        in >> doc;
-    } catch (const std::exception& e) {
-        if (parse_message) *parse_message = e.what();
-        return ReadOutcome::ParseError;
+    switch (parse_config_stream(in, doc, parse_message)) {
+        case ParseStatus::Parsed:
+            return ReadOutcome::Read;
+        case ParseStatus::TooDeep:
+            return ReadOutcome::TooDeep;
+        case ParseStatus::Invalid:
+            break;
     }
-    return ReadOutcome::Read;
+    return ReadOutcome::ParseError;
 }
 
 // True only when nothing is at `path` (a dangling link counts as missing,
@@ -68,6 +71,8 @@ bool edit_config_file(const std::string& path, const EditTexts& texts, std::stri
             break;  // `doc` is still the empty object
         case ReadOutcome::ParseError:
             return set_error(error, "Parse error: " + message);
+        case ReadOutcome::TooDeep:
+            return set_error(error, path + " " + message);
     }
     if (!doc.is_object()) return set_error(error, texts.root_not_object);
     if (!edit(doc)) return false;

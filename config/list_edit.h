@@ -11,11 +11,13 @@ namespace Scribenta {
 // The steps every list appender and remover shares: read a configuration
 // file whole, change its root object, write it back whole.
 
-enum class ReadOutcome { Read, CannotOpen, ParseError };
+// TooDeep: the file nests arrays and objects past kMaxConfigNesting.
+enum class ReadOutcome { Read, CannotOpen, ParseError, TooDeep };
 
 // Parses the first JSON value of a file. On a parse error the parser's
-// message goes to `parse_message` when it is not null, and `doc` keeps
-// whatever the parser had built. Never throws.
+// message (for TooDeep, nested_too_deeply_text()) goes to `parse_message`
+// when it is not null, and `doc` keeps whatever the parser had built. Never
+// throws.
 ReadOutcome read_config(const std::filesystem::path& path, nlohmann::ordered_json& doc,
                         std::string* parse_message = nullptr);
 ReadOutcome read_config(const std::filesystem::path& path, nlohmann::json& doc,

@@ -148,8 +148,8 @@ bool promote_to_family(const fs::path& site_config, const fs::path& project_conf
     if (!index) return set_error(error, "This project isn't registered in the site's config.");
 
     ordered_json project;
-    if (!load_json_file(project_path, project) || !project.is_object()) {
-        return set_error(error, "Cannot read project config: " + project_path.string());
+    if (!load_config_object(project_path, project, "Cannot read project config: ", error)) {
+        return false;
     }
     const std::string slug = json_string(project, "slug");
     if (slug.empty()) return set_error(error, "The project's config has no slug.");

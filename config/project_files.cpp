@@ -3,14 +3,23 @@
 #include <system_error>
 
 #include "config/json_file.h"
+#include "config/list_edit.h"
 
 namespace Scribenta {
 namespace fs = std::filesystem;
 
+bool load_config_object(const fs::path& path, nlohmann::ordered_json& doc,
+                        const std::string& cannot_read, std::string* error) {
+    std::string message;
+    const ReadOutcome outcome = read_config(path, doc, &message);
+    if (outcome == ReadOutcome::Read && doc.is_object()) return true;
+    if (outcome == ReadOutcome::TooDeep) return set_error(error, path.string() + " " + message);
+    return set_error(error, cannot_read + path.string());
+}
+
 bool load_site_config(const fs::path& site_config, nlohmann::ordered_json& site,
                       std::string* error) {
-    if (load_json_file(site_config, site) && site.is_object()) return true;
-    return set_error(error, "Cannot read site config: " + site_config.string());
+    return load_config_object(site_config, site, "Cannot read site config: ", error);
 }
 
 bool path_exists(const fs::path& path) {

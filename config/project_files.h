@@ -10,8 +10,13 @@ namespace Scribenta {
 // Small file steps shared by the operations that create projects and
 // families and undo their work when a later step fails. None of them throws.
 
-// Reads the site config into `site`; false with "Cannot read site config: "
-// and the path when it cannot be read, does not parse or is not an object.
+// Reads a config into `doc`; false with `cannot_read` and the path when it
+// cannot be read, does not parse or is not an object, and with the path and
+// nested_too_deeply_text() when it nests past kMaxConfigNesting.
+bool load_config_object(const std::filesystem::path& path, nlohmann::ordered_json& doc,
+                        const std::string& cannot_read, std::string* error);
+
+// The site config, with "Cannot read site config: " as the failure text.
 bool load_site_config(const std::filesystem::path& site_config, nlohmann::ordered_json& site,
                       std::string* error);
 

@@ -4,6 +4,7 @@
 // and rewriting site configs, project configs, build manifests, built-version
 // records and home-section fragments. No Qt; errors are values.
 
+#include "config/bounded_json.h"
 #include "config/build_manifest.h"
 #include "config/built_records.h"
 #include "config/config_paths.h"

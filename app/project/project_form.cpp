@@ -14,6 +14,7 @@
 #include "app/shell_status.h"
 #include "app/text_file.h"
 #include "app/text_view.h"
+#include "config/bounded_json.h"
 #include "config/build_manifest.h"
 #include "config/config_paths.h"
 #include "config/json_file.h"
@@ -27,7 +28,7 @@ namespace {
 
 // The document as the form reads it: anything but a JSON object is empty.
 nlohmann::ordered_json parse_project(const std::string& text) {
-    auto doc = nlohmann::ordered_json::parse(text, nullptr, false);
+    auto doc = parse_config_text(text);
     if (!doc.is_object()) return nlohmann::ordered_json::object();
     return doc;
 }

@@ -4,6 +4,7 @@
 
 #include "app/shell_status.h"
 #include "app/text_file.h"
+#include "config/bounded_json.h"
 #include "config/config_paths.h"
 #include "config/json_file.h"
 #include "ext/ostrel/engine/oapp.h"
@@ -52,8 +53,7 @@ void populate_site_form(const SiteFormBinding& form, const std::string& config_p
     Ostrel::OApp& app = *form.app;
     std::string text;
     if (!read_text_file(config_path, text)) text.clear();
-    const ordered_json doc =
-        site_form_document(ordered_json::parse(text, nullptr, false));  // failure: empty object
+    const ordered_json doc = site_form_document(parse_config_text(text));  // failure: empty object
 
     const std::shared_ptr<Shell> shell = form.shell.lock();
     reset_edit_state(*form.edit, config_path, text);

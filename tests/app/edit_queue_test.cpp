@@ -230,8 +230,12 @@ TEST_F(EditQueueTest, ManifestThatIsAFolderIsNeverReplaced) {
 }
 
 TEST_F(EditQueueTest, UnreadableOrBrokenConfigKeepsEverythingQueued) {
-    for (const char* text : {"{\"title\": ", "\"text\" trailing"}) {
-        SCOPED_TRACE(text);
+    // Nested 10,000 deep, the 20 KB file would be written back as 200 MB.
+    const std::string deep =
+        "{\"title\": \"A\", \"x\": " + std::string(10000, '[') + std::string(10000, ']') + "}";
+    for (const std::string& text :
+         {std::string("{\"title\": "), std::string("\"text\" trailing"), deep}) {
+        SCOPED_TRACE(text.substr(0, 40));
         open(text);
         queue_edit("/title", "B");
         queue_source_edit("/build/readme", "R");
@@ -324,6 +328,7 @@ TEST_F(EditQueueTest, FailedFlushShowsOneMessageNamingTheFileAndTheReason) {
         std::string message;
     };
     const std::string save = "Couldn't save ";
+    const std::string deep = "{\"x\": " + std::string(300, '[') + std::string(300, ']') + "}";
     const Case cases[] = {
         {"config is a folder",
          nullptr,
@@ -337,6 +342,12 @@ TEST_F(EditQueueTest, FailedFlushShowsOneMessageNamingTheFileAndTheReason) {
          {{"/title", "T"}},
          {},
          save + ".scribenta-project: it is not valid JSON (line 3)."},
+        {"config nested too deeply",
+         deep.c_str(),
+         nullptr,
+         {{"/title", "T"}},
+         {},
+         save + ".scribenta-project: it is nested too deeply (more than 256 levels)."},
         {"member of a number",
          R"({"repo": 5})",
          nullptr,

@@ -44,12 +44,17 @@ TEST_F(Window, FilesThatAreNoConfigurationAreReported) {
     const std::string newer = dir.write("new/.scribenta-site", "{\"format\": 2}\n").string();
     const std::string manifest = dir.write("src/.scribenta", "{\"build\": {}}\n").string();
     const std::string crlf = site("ok") + "\r";
+    const std::string deep =
+        dir.write("deep/.scribenta-site", "{\"title\": \"T\", \"x\": " + std::string(10000, '[') +
+                                              std::string(10000, ']') + "}")
+            .string();
     const struct {
         std::string line, message;
     } cases[] = {
         {newer,
          ".scribenta-site declares format 2; this Scribenta reads up to format 1 (update "
          "Scribenta to open it)."},
+        {deep, ".scribenta-site is nested too deeply (more than 256 levels)."},
         {manifest, "This file isn't a site or project configuration."},
         {crlf, "This file isn't a site or project configuration."},
         {(dir / "missing.json").string(), "This file isn't a site or project configuration."},
