@@ -60,6 +60,18 @@ TEST(ThemeInfo, TextsWithoutAFirstItemLeaveTheRecordUnchanged) {
     }
 }
 
+TEST(ThemeInfo, ValuesNestedThousandsDeepAreLeftOutAndTheRestLoads) {
+    // Parsed whole, this overflowed the stack.
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    ThemeInfo info;
+    ASSERT_TRUE(Ostrel::parse_theme_json(
+        R"({"T": {"Primary": "#111", "Deep": )" + deep + R"(, "Secondary": "#222"}})", info));
+    EXPECT_EQ(info.name, "T");
+    EXPECT_EQ(info.string_var("Primary"), "#111");
+    EXPECT_EQ(info.string_var("Secondary"), "#222");
+    EXPECT_EQ(info.variables.at("Deep"), LValue(std::vector<std::string>{}));
+}
+
 TEST(ThemeInfo, DefaultVariablesInOrder) {
     const auto& defaults = Ostrel::default_theme_variables();
     ASSERT_EQ(defaults.size(), 5u);

@@ -67,9 +67,20 @@ ThemeInfo read_theme_info(const std::string& name, const nlohmann::ordered_json&
 
 bool parse_theme_json(const std::string& text, ThemeInfo& out) {
     // The parser reports errors through its result, never by throwing, so a
-    // broken theme file cannot escape into the caller's event loop.
+    // broken theme file cannot escape into the caller's event loop. Arrays
+    // and objects that start deeper than any theme's few levels are left
+    // out: the ordered object copies its values as it grows, which recurses
+    // once per level, and a theme thousands of levels deep would overflow
+    // the stack.
+    constexpr int kMaxThemeDepth = 64;
+    const auto clip = [](int depth, nlohmann::ordered_json::parse_event_t event,
+                         nlohmann::ordered_json&) {
+        return depth < kMaxThemeDepth ||
+               (event != nlohmann::ordered_json::parse_event_t::object_start &&
+                event != nlohmann::ordered_json::parse_event_t::array_start);
+    };
     const nlohmann::ordered_json document =
-        nlohmann::ordered_json::parse(text, nullptr, /*allow_exceptions=*/false);
+        nlohmann::ordered_json::parse(text, clip, /*allow_exceptions=*/false);
     if (document.is_discarded()) return false;
     if (document.is_object()) {
         if (document.empty()) return false;
