@@ -77,6 +77,9 @@ AppContext declare_window(Ostrel::OApp& app) {
     ctx.flush_edits = FlushEdits{&app, ctx.edits, ctx.current, ctx.show_message};
     ctx.queue_edit = QueueEdit{&app, ctx.edits, ctx.flush_edits, false};
     ctx.queue_source_edit = QueueEdit{&app, ctx.edits, ctx.flush_edits, true};
+    // Edits typed within the quiet period before the window closes are
+    // written too, not dropped with the pending timer.
+    app.before_quit = ctx.flush_edits;
 
     OpenConfigs& configs = *ctx.configs;
     configs.app = &app;

@@ -104,6 +104,19 @@ TEST_F(SaveFailures, OneMessagePerFailedWriteAndALaterWriteSavesTheEdits) {
               "  \"description\": \"About\"\n}\n");
 }
 
+TEST_F(SaveFailures, EditsStillWaitingForTheirWriteAreWrittenAtQuit) {
+    const fs::path config = dir.write("s/.scribenta-site", R"({"title": "Docs"})");
+    build(config.string());
+    type(kTitle, "New");
+    services.advance(100);
+    ASSERT_TRUE(app.before_quit);
+    app.before_quit();
+    EXPECT_EQ(TempDir::read(config), "{\n  \"format\": 1,\n  \"title\": \"New\"\n}\n");
+    // Nothing is left for the timer that was armed.
+    services.advance(1000);
+    EXPECT_EQ(TempDir::read(config), "{\n  \"format\": 1,\n  \"title\": \"New\"\n}\n");
+}
+
 // A site folder the user may not write, as for a user other than its owner.
 TEST_F(SaveFailures, AFileTheUserMayNotWriteIsReported) {
     const std::string original = R"({"title": "Docs", "projects": []})";

@@ -113,6 +113,18 @@ TEST_F(Startup, TheBuilderRunsOnAReadyStoreAndTheShotHasTheRequestedSize) {
     EXPECT_EQ(QImage(QString::fromStdString(shot())).size(), QSize(640, 480));
 }
 
+TEST_F(Startup, TheQuitHookRunsOnceAfterTheLoopWhileServicesStand) {
+    std::vector<std::string> runs;
+    config.build = [&runs](OApp& app) {
+        app.set_root("Startup");
+        app.before_quit = [&app, &runs] {
+            runs.push_back(app.timer_service && app.process_service ? "services" : "no services");
+        };
+    };
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(runs, (std::vector<std::string>{"services"}));
+}
+
 TEST_F(Startup, BadSizesFallBackToTheDefaultSizeAndNoBuilderMeansBuildApp) {
     ::setenv("OSTREL_WIDTH", "wide", 1);
     ::setenv("OSTREL_HEIGHT", "99999999999999", 1);

@@ -117,6 +117,9 @@ public:
     TimerService timer_service;
     PostService post_service;
     Callback after_callback;  // run by the services after each asynchronous completion
+    // Run once when the event loop has ended, while the state and services
+    // still stand: the last chance to write what is still pending.
+    Callback before_quit;
 
     // --- Persistent store ---
     std::map<std::string, std::string> store;

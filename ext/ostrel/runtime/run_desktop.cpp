@@ -92,6 +92,7 @@ int run_window(OApp& app, const DesktopAppConfig& config, const std::string& the
         arm_automation(*window, automation_config_from_env());
     }
     const int code = QApplication::exec();
+    if (app.before_quit) app.before_quit();
 
     // The window and everything pending go before the store.
     window.reset();
