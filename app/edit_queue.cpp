@@ -1,7 +1,6 @@
 #include "app/edit_queue.h"
 
 #include <filesystem>
-#include <sstream>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -51,15 +50,16 @@ bool load_document(const fs::path& path, ordered_json& doc, std::string& reason)
         reason = unreadable_reason(path);
         return false;
     }
-    doc = parse_config_text(text);
-    if (!doc.is_discarded()) return true;
-    std::istringstream in(text);
-    ordered_json partial;
-    if (parse_config_stream(in, partial) == ParseStatus::TooDeep) {
-        reason = "it " + nested_too_deeply_text();
-    } else {
-        reason = invalid_json_reason(text);
+    switch (parse_config_text(text, doc)) {
+        case ParseStatus::Parsed:
+            return true;
+        case ParseStatus::TooDeep:
+            reason = "it " + nested_too_deeply_text();
+            return false;
+        case ParseStatus::Invalid:
+            break;
     }
+    reason = invalid_json_reason(text);
     return false;
 }
 

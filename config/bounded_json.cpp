@@ -129,11 +129,15 @@ ParseStatus parse_config_stream(std::istream& in, nlohmann::ordered_json& doc,
     return parse_stream(in, doc, message);
 }
 
+ParseStatus parse_config_text(std::string_view text, nlohmann::ordered_json& doc) {
+    const ParseStatus status = parse_with_bound(text, true, doc, nullptr);
+    if (status != ParseStatus::Parsed) doc = nlohmann::ordered_json::value_t::discarded;
+    return status;
+}
+
 nlohmann::ordered_json parse_config_text(std::string_view text) {
     nlohmann::ordered_json doc;
-    if (parse_with_bound(text, true, doc, nullptr) != ParseStatus::Parsed) {
-        doc = nlohmann::ordered_json::value_t::discarded;
-    }
+    parse_config_text(text, doc);
     return doc;
 }
 

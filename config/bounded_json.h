@@ -29,9 +29,10 @@ ParseStatus parse_config_stream(std::istream& in, nlohmann::json& doc,
 ParseStatus parse_config_stream(std::istream& in, nlohmann::ordered_json& doc,
                                 std::string* message = nullptr);
 
-// Parses `text` strictly (nothing may follow the value): the document, or the
-// discarded value when the text is not one JSON value within the bound. Never
-// throws.
+// Parses `text` strictly (nothing may follow the value) into `doc`; on
+// failure `doc` is the discarded value. Never throws.
+ParseStatus parse_config_text(std::string_view text, nlohmann::ordered_json& doc);
+// The same, giving the document or the discarded value.
 nlohmann::ordered_json parse_config_text(std::string_view text);
 
 }  // namespace Scribenta

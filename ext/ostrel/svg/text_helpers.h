@@ -33,11 +33,8 @@ void for_each_trimmed_piece(std::string_view text, char sep, Each each) {
     while (begin <= text.size()) {
         size_t end = text.find(sep, begin);
         if (end == std::string_view::npos) end = text.size();
-        size_t first = begin;
-        size_t last = end;
-        while (first < last && is_blank(text[first])) ++first;
-        while (last > first && is_blank(text[last - 1])) --last;
-        if (last > first) each(text.substr(first, last - first));
+        const std::string_view piece = trim_blank_view(text.substr(begin, end - begin));
+        if (!piece.empty()) each(piece);
         begin = end + 1;
     }
 }
