@@ -63,6 +63,12 @@ bool load_document(const fs::path& path, ordered_json& doc, std::string& reason)
     return false;
 }
 
+// Sentences joined into one message.
+std::string joined(const std::string& first, const std::string& second) {
+    if (first.empty() || second.empty()) return first + second;
+    return first + " " + second;
+}
+
 // One file's share of a flush, built in memory before anything is written.
 struct PlannedWrite {
     fs::path path;
@@ -71,16 +77,31 @@ struct PlannedWrite {
     std::string problem;  // why these edits can't be written now, for the user
 };
 
-// Applies the queued edits to doc, remembering why the first refused one was
-// refused.
+// Applies the queued edits to doc and makes the file's new text. Refused
+// edits are left out and the first one's reason kept; since a refused edit
+// may have changed doc partly, the others are then applied again to the
+// document as read. When every edit is refused there is nothing to write.
 void apply_planned(PlannedWrite& plan, ordered_json& doc,
-                   const std::map<std::string, std::string>& pending) {
+                   std::map<std::string, std::string> pending) {
     ensure_format_first(doc);
-    plan.failed = apply_string_edits(doc, pending);
-    if (!plan.failed.empty()) {
-        plan.problem = save_failure(plan.path, refused_edit_reason(doc, plan.failed.front()));
-    } else if (!json_file_text(doc, plan.text)) {
-        plan.problem = save_failure(plan.path, "its new text couldn't be made");
+    const ordered_json read = doc;
+    for (;;) {
+        const std::vector<std::string> refused = apply_string_edits(doc, pending);
+        if (refused.empty()) break;
+        if (plan.problem.empty()) {
+            plan.problem = save_failure(plan.path, refused_edit_reason(doc, refused.front()));
+        }
+        for (const auto& pointer : refused) {
+            plan.failed.push_back(pointer);
+            pending.erase(pointer);
+        }
+        doc = read;
+        if (pending.empty()) return;
+    }
+    if (!json_file_text(doc, plan.text)) {
+        plan.text.clear();
+        plan.problem =
+            joined(plan.problem, save_failure(plan.path, "its new text couldn't be made"));
     }
 }
 
@@ -141,12 +162,6 @@ void drop(std::map<std::string, std::string>& pending, const std::vector<std::st
     for (const auto& pointer : failed) pending.erase(pointer);
 }
 
-// Sentences joined into one message.
-std::string joined(const std::string& first, const std::string& second) {
-    if (first.empty() || second.empty()) return first + second;
-    return first + " " + second;
-}
-
 // Writes what is queued; returns why any of it could not be saved, empty
 // when everything was written (or nothing was queued).
 std::string flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* current) {
@@ -158,21 +173,21 @@ std::string flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* curre
         return save_failure(edits.config_path, reason);
     }
 
+    // Refused edits are dropped and reported; the others are written all
+    // the same.
     const PlannedWrite config = plan_config(edits, doc);
     const PlannedWrite manifest = plan_manifest(edits, doc);
-    if (!config.failed.empty() || !manifest.failed.empty()) {
-        drop(edits.pending, config.failed);
-        drop(edits.pending_source, manifest.failed);
-        return joined(config.problem, manifest.problem);
-    }
+    drop(edits.pending, config.failed);
+    drop(edits.pending_source, manifest.failed);
+    const std::string refused = joined(config.problem, manifest.problem);
 
     if (!edits.pending.empty()) {
         // A failed write leaves the file as it was and the edits queued, so
         // the next flush tries again.
-        if (config.text.empty()) return config.problem;
+        if (config.text.empty()) return refused;
         std::string error;
         if (!safe_write_file(config.path, config.text, &error)) {
-            return save_failure(config.path, write_reason(config.path, error));
+            return joined(refused, save_failure(config.path, write_reason(config.path, error)));
         }
         edits.pending.clear();
         std::string written;
@@ -181,13 +196,13 @@ std::string flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* curre
             set_field_text(app, shell->text_editor, edits.text);
         }
     }
-    if (edits.pending_source.empty() || manifest.text.empty()) return manifest.problem;
+    if (edits.pending_source.empty() || manifest.text.empty()) return refused;
     std::string error;
     if (!safe_write_file(manifest.path, manifest.text, &error)) {
-        return save_failure(manifest.path, write_reason(manifest.path, error));
+        return joined(refused, save_failure(manifest.path, write_reason(manifest.path, error)));
     }
     edits.pending_source.clear();
-    return {};
+    return refused;
 }
 
 }  // namespace

@@ -44,9 +44,9 @@ inline constexpr const char* kSaveFailedTitle = "Couldn't Save Changes";
 // flush_edits: writes everything queued now and cancels every armed write.
 // Safe to call at any time, including when the application is about to
 // quit; never throws. The configuration document and the manifest are both
-// built in memory first: when an edit cannot be applied, neither file is
-// written, that edit is dropped and the others stay queued; edits whose
-// file can't be read or written stay queued for the next flush. After
+// built in memory first: an edit that cannot be applied is dropped and the
+// others are written all the same; edits whose file can't be read or
+// written stay queued for the next flush. After
 // writing the configuration file its text goes to `text` and to the current
 // shell's JSON text view.
 // A flush that leaves anything unsaved shows one message naming the file

@@ -76,6 +76,26 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"WrittenFine", R"({"title": "Docs", "projects": []})", kTitle, "New", ""}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
+// A refused edit costs only itself: the Title typed in the same quiet period
+// is written by that flush, and the message names the refused one.
+TEST_F(SaveFailures, ARefusedEditIsReportedAndTheOthersOfItsWriteAreSaved) {
+    const fs::path config =
+        dir.write("s/.scribenta-site", R"({"title": "Docs", "branding": "nope", "projects": []})");
+    build(config.string());
+    type(kTitle, "New Docs");
+    services.advance(200);
+    type(kLogoHeight, "30");
+    services.advance(500);
+    EXPECT_EQ(message(),
+              "Couldn't Save Changes | Couldn't save .scribenta-site: \"branding\" holds a "
+              "string, so \"logo_height\" can't be set in it.");
+    EXPECT_EQ(TempDir::read(config),
+              "{\n  \"format\": 1,\n  \"title\": \"New Docs\",\n  \"branding\": \"nope\",\n"
+              "  \"projects\": []\n}\n");
+    EXPECT_EQ(app.value(kTitle), "New Docs");
+    EXPECT_EQ(app.value(kLogoHeight), "30");
+}
+
 // One message per failed write, none per keystroke; the edits stay queued
 // and are saved by the first write that works.
 TEST_F(SaveFailures, OneMessagePerFailedWriteAndALaterWriteSavesTheEdits) {
