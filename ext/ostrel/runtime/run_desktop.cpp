@@ -14,6 +14,7 @@
 #include "ext/ostrel/runtime/desktop_app.h"
 #include "ext/ostrel/runtime/desktop_services.h"
 #include "ext/ostrel/runtime/desktop_settings.h"
+#include "ext/ostrel/runtime/quit_signals.h"
 #include "ext/ostrel/runtime/startup_steps.h"
 
 namespace Ostrel {
@@ -91,7 +92,8 @@ int run_window(OApp& app, const DesktopAppConfig& config, const std::string& the
     if (qEnvironmentVariableIsSet("OSTREL_SHOT")) {
         arm_automation(*window, automation_config_from_env());
     }
-    const int code = QApplication::exec();
+    // A quit signal during start-up found no loop to leave.
+    const int code = QuitSignals::received() != 0 ? 0 : QApplication::exec();
     if (app.before_quit) app.before_quit();
 
     // The window and everything pending go before the store.
@@ -100,15 +102,14 @@ int run_window(OApp& app, const DesktopAppConfig& config, const std::string& the
     return code;
 }
 
-}  // namespace
-
-int run_desktop(int argc, char** argv, const DesktopAppConfig& given) {
+int run_application(int argc, char** argv, const DesktopAppConfig& given) {
     // Qt's GStreamer media back end crashes while constructing a player when
     // GStreamer lacks its base elements; the FFmpeg back end needs nothing
     // outside Qt. The user's own choice stays; an empty one is no choice.
     // Whatever it is, players are made only where it can make them safely.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication qt(argc, argv);
+    const QuitSignals quit_signals;
     DesktopAppConfig config = given;
     resolve_asset_dirs(config, QCoreApplication::applicationDirPath().toStdString());
     name_application(config);
@@ -122,6 +123,16 @@ int run_desktop(int argc, char** argv, const DesktopAppConfig& given) {
     }
     const int code = run_window(*app, config, theme);
     app.reset();
+    return code;
+}
+
+}  // namespace
+
+int run_desktop(int argc, char** argv, const DesktopAppConfig& given) {
+    const int code = run_application(argc, argv, given);
+    // Everything is written and torn down; the process ends as the signal
+    // that asked it to would have ended it.
+    if (const int signal_number = QuitSignals::received()) end_by_signal(signal_number);
     return code;
 }
 
