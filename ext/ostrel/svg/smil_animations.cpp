@@ -5,6 +5,7 @@
 #include "ext/ostrel/svg/smil_animations.h"
 
 #include <cstdlib>
+#include <map>
 #include <set>
 
 #include "ext/ostrel/svg/animated_svg.h"
@@ -122,6 +123,17 @@ std::vector<CubicBezier> spline_easings(const SvgElement& el) {
 
 void AnimatedSvg::collect_smil_animations() {
     AnimationBudget budget(animations);
+    // The transform an additive animation adds to is read once per element,
+    // however many animations add to it: a long transform under thousands of
+    // them would otherwise be read thousands of times.
+    std::map<int, Matrix2D> bases;
+    const auto base_of = [&](int element) {
+        const auto found = bases.find(element);
+        if (found != bases.end()) return found->second;
+        const Matrix2D base = parse_transform_list(elements[element].attribute("transform"));
+        bases.emplace(element, base);
+        return base;
+    };
     for (size_t index = 0; index < elements.size(); ++index) {
         const SvgElement& el = elements[index];
         if ((el.name != "animate" && el.name != "animateTransform") || el.parent == -1) continue;
@@ -131,9 +143,7 @@ void AnimatedSvg::collect_smil_animations() {
         anim.duration_ms = parse_css_time_ms(el.attribute("dur"));
         anim.repeat = el.attribute("repeatCount") == "indefinite";
         anim.additive = el.attribute("additive") == "sum";
-        if (anim.additive) {
-            anim.base = parse_transform_list(elements[el.parent].attribute("transform"));
-        }
+        if (anim.additive) anim.base = base_of(el.parent);
         anim.key_values = keyframe_values(el);
         stripped.push_back(static_cast<int>(index));
         if (anim.key_values.size() < 2) continue;
