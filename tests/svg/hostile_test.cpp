@@ -111,6 +111,38 @@ TEST(HostileSvg, DocumentsOverABudgetAreShownStatic) {
     }
 }
 
+// At a cap one more animation, or one more keyframe, makes the document
+// static; an animation element read as fewer than two keyframes adds none,
+// so it is not refused.
+TEST(HostileSvg, SmilAnimationsAtTheCaps) {
+    const std::string full =
+        repeat("<g><animate attributeName='x' values='0;1' dur='1s'/></g>", 10000);
+    const auto animate = [](const std::string& attributes) {
+        return "<g><animate attributeName='x' " + attributes + "/></g>";
+    };
+    const struct {
+        const char* name;
+        std::string text;
+        size_t animations;  // 0: shown static
+    } cases[] = {
+        {"values of one keyframe", svg("", full + animate("values=' ;5; ' from='0' to='1'")),
+         10000},
+        {"from alone", svg("", full + animate("from='0'")), 10000},
+        {"empty values, from and to", svg("", full + animate("values='' from='0' to='1'")), 0},
+        {"from and by", svg("", full + animate("from='0' by='1'")), 0},
+        {"100,000 keyframes", svg("", animate("values='" + repeat("0;", 100000) + "'")), 1},
+        {"100,001 keyframes", svg("", animate("values='" + repeat("0;", 100001) + "'")), 0},
+    };
+    for (const auto& c : cases) {
+        if (c.animations == 0) {
+            EXPECT_TRUE(shown_static(c.text)) << c.name;
+            continue;
+        }
+        const auto doc = AnimatedSvg::parse(c.text);
+        EXPECT_EQ(doc->animations.size(), c.animations) << c.name;
+    }
+}
+
 // 'M0 0' then 100,000 points going back and forth between x 2 and x 0, over
 // 1,000 and 10,000 elements (504 and 540 KB): copied into every element's
 // animation it took 2.3 GB, and the larger one ran out of memory.

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "ext/ostrel/svg/animated_svg.h"
 #include "ext/ostrel/svg/animation_limits.h"
@@ -66,6 +67,18 @@ bool animation_kind(const SvgElement& el, AnimationKind& kind, std::string& attr
         return true;
     }
     return false;
+}
+
+// How many keyframes keyframe_values reads, counted without reading a number.
+size_t keyframe_count(const SvgElement& el) {
+    const SvgAttribute* values = el.find_attribute("values");
+    if (values != nullptr && !values->value.empty()) {
+        size_t count = 0;
+        for_each_trimmed_piece(values->value, ';', [&](std::string_view) { ++count; });
+        return count;
+    }
+    const bool has_end = el.find_attribute("to") != nullptr || el.find_attribute("by") != nullptr;
+    return el.find_attribute("from") != nullptr && has_end ? 2 : 0;
 }
 
 std::vector<std::vector<double>> keyframe_values(const SvgElement& el) {
@@ -140,13 +153,19 @@ void AnimatedSvg::collect_smil_animations() {
         Animation anim;
         anim.element = el.parent;
         if (!animation_kind(el, anim.kind, anim.attribute)) continue;
+        stripped.push_back(static_cast<int>(index));
+        const size_t frames = keyframe_count(el);
+        if (frames < 2) continue;
+        // One that admit would refuse is refused before its numbers are read.
+        if (budget.refuses(frames)) {
+            over_budget = true;
+            return;
+        }
         anim.duration_ms = parse_css_time_ms(el.attribute("dur"));
         anim.repeat = el.attribute("repeatCount") == "indefinite";
         anim.additive = el.attribute("additive") == "sum";
         if (anim.additive) anim.base = base_of(el.parent);
         anim.key_values = keyframe_values(el);
-        stripped.push_back(static_cast<int>(index));
-        if (anim.key_values.size() < 2) continue;
         anim.key_times = key_times(el, anim.key_values.size());
         anim.easings = spline_easings(el);
         if (!budget.admit(anim)) {
