@@ -53,4 +53,20 @@ void BM_Parse(benchmark::State& state) {
 }
 BENCHMARK(BM_Parse);
 
+// A group turned by 8 × n rotations under n additive animations, each of
+// which adds to that transform: parsing grows with the text, not with the
+// rotations times the animations.
+void BM_ParseAdditiveUnderLongTransform(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    std::string text = "<svg><g transform='";
+    for (int i = 0; i < 8 * n; ++i) text += "rotate(1) ";
+    text += "'>";
+    for (int i = 0; i < n; ++i) {
+        text += "<animateTransform type='rotate' from='0' to='90' dur='1s' additive='sum'/>";
+    }
+    text += "</g></svg>";
+    for (auto _ : state) benchmark::DoNotOptimize(Ostrel::AnimatedSvg::parse(text));
+}
+BENCHMARK(BM_ParseAdditiveUnderLongTransform)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
 }  // namespace

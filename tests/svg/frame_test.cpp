@@ -85,6 +85,19 @@ TEST(Frames, AdditiveAndCompetingTransforms) {
         {"<rect transform=\"translate(10,0)\"><animateTransform type=\"rotate\" from=\"0\" "
          "to=\"90\" dur=\"1s\"/></rect>",
          {{1000, "<rect transform=\"matrix(6.12323e-17,1,-1,6.12323e-17,0,0)\"></rect>"}}},
+        // Each adds to its own element's transform, whichever element came
+        // before it; of two on one element the later one shows.
+        {"<g transform=\"translate(10,0)\">"
+         "<animateTransform type=\"rotate\" from=\"0\" to=\"90\" dur=\"1s\" additive=\"sum\"/>"
+         "<rect transform=\"scale(3)\"><animateTransform type=\"rotate\" from=\"0\" to=\"90\" "
+         "dur=\"1s\" additive=\"sum\"/></rect>"
+         "<animateTransform type=\"scale\" from=\"1\" to=\"3\" dur=\"1s\" additive=\"sum\"/>"
+         "<circle><animateTransform type=\"translate\" from=\"0 0\" to=\"4 8\" dur=\"1s\" "
+         "additive=\"sum\"/></circle></g>",
+         {{500,
+           "<g transform=\"matrix(2,0,0,2,10,0)\">"
+           "<rect transform=\"matrix(2.12132,2.12132,-2.12132,2.12132,0,0)\"></rect>"
+           "<circle transform=\"matrix(1,0,0,1,2,4)\"></circle></g>"}}},
         // SMIL comes before CSS, so the CSS matrix wins.
         {"<svg><style>@keyframes s { from { transform: scale(1) } to { transform: scale(5) } } "
          "#r { animation: s 1s }</style><rect id=\"r\"><animateTransform type=\"scale\" "

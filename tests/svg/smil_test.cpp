@@ -119,6 +119,18 @@ TEST(Smil, AdditiveBaseAndOrder) {
         {"<rect><animateTransform type='rotate' from='0' to='90' dur='1s' additive='sum'/></rect>",
          {"0 Rotate t=[0,1] v=[0;90] 1000 once additive matrix(1,0,0,1,0,0)"},
          {1}},
+        // Each base is its own parent's, however the parents interleave.
+        {"<g transform='translate(5,5)'>"
+         "<animateTransform type='rotate' from='0' to='90' dur='1s' additive='sum'/>"
+         "<rect transform='scale(2)'>"
+         "<animateTransform type='scale' from='1' to='2' dur='1s' additive='sum'/></rect>"
+         "<animateTransform type='translate' from='0 0' to='1 1' dur='1s' additive='sum'/>"
+         "<circle><animateTransform type='rotate' from='0' to='9' additive='sum'/></circle></g>",
+         {"0 Rotate t=[0,1] v=[0;90] 1000 once additive matrix(1,0,0,1,5,5)",
+          "2 Scale t=[0,1] v=[1;2] 1000 once additive matrix(2,0,0,2,0,0)",
+          "0 Translate t=[0,1] v=[0 0;1 1] 1000 once additive matrix(1,0,0,1,5,5)",
+          "5 Rotate t=[0,1] v=[0;9] 0 once additive matrix(1,0,0,1,0,0)"},
+         {1, 3, 4, 6}},
         {"<svg><rect><animate attributeName='x' from='0' to='1' dur='1s'/>"
          "<animate attributeName='fill' to='red'/>"
          "<animate attributeName='y' from='2' to='3' dur='2s'/></rect></svg>",

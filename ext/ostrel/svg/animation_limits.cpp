@@ -26,6 +26,11 @@ bool AnimationBudget::admit(const Animation& anim) {
     return !exhausted_;
 }
 
+bool AnimationBudget::refuses(std::size_t keyframes) const {
+    return exhausted_ || animations_ >= kMaxAnimations || keyframes > kMaxKeyframes - keyframes_ ||
+           keyframes > kMaxAnimationNumbers - numbers_;
+}
+
 bool AnimationBudget::fits(const Animation& anim) {
     std::size_t numbers = own_numbers(anim);
     const bool new_path = anim.path != nullptr && paths_.count(anim.path.get()) == 0;

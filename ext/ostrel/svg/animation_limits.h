@@ -30,6 +30,11 @@ public:
     // True, and counted, when one more animation fits. A motion path shared
     // with an animation counted before is not counted again.
     bool admit(const Animation& anim);
+    // True when an animation of that many keyframes is refused whatever else
+    // it holds (each keyframe has a time, so it holds at least that many
+    // numbers): asked before its values are read, so that one certain to be
+    // refused costs nothing to read.
+    bool refuses(std::size_t keyframes) const;
     bool exhausted() const { return exhausted_; }
 
 private:

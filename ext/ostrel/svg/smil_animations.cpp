@@ -5,7 +5,9 @@
 #include "ext/ostrel/svg/smil_animations.h"
 
 #include <cstdlib>
+#include <map>
 #include <set>
+#include <string_view>
 
 #include "ext/ostrel/svg/animated_svg.h"
 #include "ext/ostrel/svg/animation_limits.h"
@@ -67,6 +69,18 @@ bool animation_kind(const SvgElement& el, AnimationKind& kind, std::string& attr
     return false;
 }
 
+// How many keyframes keyframe_values reads, counted without reading a number.
+size_t keyframe_count(const SvgElement& el) {
+    const SvgAttribute* values = el.find_attribute("values");
+    if (values != nullptr && !values->value.empty()) {
+        size_t count = 0;
+        for_each_trimmed_piece(values->value, ';', [&](std::string_view) { ++count; });
+        return count;
+    }
+    const bool has_end = el.find_attribute("to") != nullptr || el.find_attribute("by") != nullptr;
+    return el.find_attribute("from") != nullptr && has_end ? 2 : 0;
+}
+
 std::vector<std::vector<double>> keyframe_values(const SvgElement& el) {
     std::vector<std::vector<double>> frames;
     const std::string values = el.attribute("values");
@@ -122,21 +136,36 @@ std::vector<CubicBezier> spline_easings(const SvgElement& el) {
 
 void AnimatedSvg::collect_smil_animations() {
     AnimationBudget budget(animations);
+    // The transform an additive animation adds to is read once per element,
+    // however many animations add to it: a long transform under thousands of
+    // them would otherwise be read thousands of times.
+    std::map<int, Matrix2D> bases;
+    const auto base_of = [&](int element) {
+        const auto found = bases.find(element);
+        if (found != bases.end()) return found->second;
+        const Matrix2D base = parse_transform_list(elements[element].attribute("transform"));
+        bases.emplace(element, base);
+        return base;
+    };
     for (size_t index = 0; index < elements.size(); ++index) {
         const SvgElement& el = elements[index];
         if ((el.name != "animate" && el.name != "animateTransform") || el.parent == -1) continue;
         Animation anim;
         anim.element = el.parent;
         if (!animation_kind(el, anim.kind, anim.attribute)) continue;
+        stripped.push_back(static_cast<int>(index));
+        const size_t frames = keyframe_count(el);
+        if (frames < 2) continue;
+        // One that admit would refuse is refused before its numbers are read.
+        if (budget.refuses(frames)) {
+            over_budget = true;
+            return;
+        }
         anim.duration_ms = parse_css_time_ms(el.attribute("dur"));
         anim.repeat = el.attribute("repeatCount") == "indefinite";
         anim.additive = el.attribute("additive") == "sum";
-        if (anim.additive) {
-            anim.base = parse_transform_list(elements[el.parent].attribute("transform"));
-        }
+        if (anim.additive) anim.base = base_of(el.parent);
         anim.key_values = keyframe_values(el);
-        stripped.push_back(static_cast<int>(index));
-        if (anim.key_values.size() < 2) continue;
         anim.key_times = key_times(el, anim.key_values.size());
         anim.easings = spline_easings(el);
         if (!budget.admit(anim)) {
