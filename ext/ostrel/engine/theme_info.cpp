@@ -3,6 +3,11 @@
 
 #include "ext/ostrel/engine/theme_info.h"
 
+#include <exception>
+#include <utility>
+
+#include "ext/ostrel/engine/theme_json.h"
+
 namespace Ostrel {
 
 std::string ThemeInfo::display_name() const {
@@ -66,36 +71,25 @@ ThemeInfo read_theme_info(const std::string& name, const nlohmann::ordered_json&
 }
 
 bool parse_theme_json(const std::string& text, ThemeInfo& out) {
-    // The parser reports errors through its result, never by throwing, so a
-    // broken theme file cannot escape into the caller's event loop. Arrays
-    // and objects that start deeper than any theme's few levels are left
-    // out: the ordered object copies its values as it grows, which recurses
-    // once per level, and a theme thousands of levels deep would overflow
-    // the stack.
-    constexpr int kMaxThemeDepth = 64;
-    const auto clip = [](int depth, nlohmann::ordered_json::parse_event_t event,
-                         nlohmann::ordered_json&) {
-        return depth < kMaxThemeDepth ||
-               (event != nlohmann::ordered_json::parse_event_t::object_start &&
-                event != nlohmann::ordered_json::parse_event_t::array_start);
-    };
-    const nlohmann::ordered_json document =
-        nlohmann::ordered_json::parse(text, clip, /*allow_exceptions=*/false);
-    if (document.is_discarded()) return false;
-    if (document.is_object()) {
-        if (document.empty()) return false;
-        const auto first = document.begin();
-        out = read_theme_info(first.key(), first.value());
+    // Errors come back as the result, never as an exception, so a broken
+    // theme file cannot escape into the caller's event loop.
+    try {
+        nlohmann::ordered_json document;
+        if (!parse_theme_document(text, document) || document.is_null()) return false;
+        if (document.is_structured() && document.empty()) return false;
+        ThemeInfo info;
+        if (document.is_object()) {
+            info = read_theme_info(document.begin().key(), document.begin().value());
+        } else if (document.is_array()) {
+            info = read_theme_info("0", document.front());
+        } else {
+            info = read_theme_info("", document);
+        }
+        out = std::move(info);  // cannot throw, so a failure leaves `out` as it was
         return true;
+    } catch (const std::exception&) {
+        return false;  // out of memory: the theme does not load
     }
-    if (document.is_array()) {
-        if (document.empty()) return false;
-        out = read_theme_info("0", document.front());
-        return true;
-    }
-    if (document.is_null()) return false;
-    out = read_theme_info("", document);
-    return true;
 }
 
 const std::vector<ThemeVar>& default_theme_variables() {
