@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -9,6 +8,7 @@
 #include <sstream>
 
 #include "ext/ostrel/engine/theme_info.h"
+#include "tests/support/cpu_time.h"
 
 namespace {
 
@@ -154,17 +154,11 @@ std::string theme_with_variables(int count) {
     return R"({"T": {"Primary": "#111")" + members + "}}";
 }
 
-double cpu_seconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 double parse_cost(const std::string& text) {
     ThemeInfo info;
-    const double start = cpu_seconds();
+    const double start = test_support::thread_cpu_seconds();
     EXPECT_TRUE(Ostrel::parse_theme_json(text, info));
-    return cpu_seconds() - start;
+    return test_support::thread_cpu_seconds() - start;
 }
 
 TEST(ThemeInfo, CostOfCraftedThemesGrowsInStepWithTheirSize) {

@@ -7,13 +7,12 @@
 
 #include <gtest/gtest.h>
 #include <malloc.h>
-#include <time.h>
 
 #include <algorithm>
-#include <limits>
 #include <string>
 
 #include "ext/ostrel/svg/animated_svg.h"
+#include "tests/support/cpu_time.h"
 #include "tests/support/heap_cap.h"
 #include "tests/support/limited_child.h"
 
@@ -203,27 +202,6 @@ TEST(HostileSvg, RulesThatAnimateNothingAreNotMatchedAgainstTheElements) {
     }
 }
 
-// The thread's CPU clock: under a CPU limit the process clock only moves at
-// scheduler ticks. The child that measures has one thread.
-double cpu_seconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// The least CPU time of a few parses, the one least disturbed by other work;
-// animations is set to how many the document holds.
-double least_parse_seconds(const std::string& text, size_t& animations) {
-    double least = std::numeric_limits<double>::infinity();
-    for (int run = 0; run < 5; ++run) {
-        const double start = cpu_seconds();
-        const auto doc = AnimatedSvg::parse(text);
-        least = std::min(least, cpu_seconds() - start);
-        animations = doc->animations.size();
-    }
-    return least;
-}
-
 // A group turned by 20,000 × scale rotations under 2,500 × scale additive
 // animations (390 KB at scale 1). Each animation read the group's transform
 // again: four times the size cost sixteen times as much, 4 s at scale 1.
@@ -244,8 +222,11 @@ TEST(HostileSvg, AdditiveAnimationsUnderALongTransformCostInProportionToTheirSiz
         mallopt(M_TRIM_THRESHOLD, 1 << 30);
         size_t small_count = 0;
         size_t large_count = 0;
-        const double small_seconds = least_parse_seconds(small, small_count);
-        const double large_seconds = least_parse_seconds(large, large_count);
+        // The child that measures has one thread, so its clock is the parse's.
+        const double small_seconds = test_support::least_cpu_seconds(
+            5, [&] { small_count = AnimatedSvg::parse(small)->animations.size(); });
+        const double large_seconds = test_support::least_cpu_seconds(
+            5, [&] { large_count = AnimatedSvg::parse(large)->animations.size(); });
         // Linear growth gives about 4, the old quadratic one about 16.
         const double ratio = large_seconds / small_seconds;
         if (small_count != 2500 || large_count != 10000 || ratio >= 8) {

@@ -12,17 +12,13 @@
 namespace Ostrel {
 namespace {
 
-constexpr int kQuitSignals[] = {SIGTERM, SIGINT, SIGHUP};
-constexpr int kSignalCount = sizeof(kQuitSignals) / sizeof(kQuitSignals[0]);
+constexpr int kQuitSignals[QuitSignals::kCount] = {SIGTERM, SIGINT, SIGHUP};
 
 // What the handler touches: lock-free atomics only, so it stays
 // async-signal-safe.
 std::atomic<int> g_received{0};
 std::atomic<int> g_write_fd{-1};
 static_assert(std::atomic<int>::is_always_lock_free);
-
-struct sigaction g_previous[kSignalCount];
-bool g_installed[kSignalCount] = {};
 
 extern "C" void on_quit_signal(int signal_number) {
     const int saved_errno = errno;
@@ -58,18 +54,17 @@ QuitSignals::QuitSignals() {
     action.sa_handler = on_quit_signal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int i = 0; i < kSignalCount; ++i) {
+    for (int i = 0; i < kCount; ++i) {
         struct sigaction current {};
         if (::sigaction(kQuitSignals[i], nullptr, &current) != 0) continue;
         if (current.sa_handler == SIG_IGN) continue;  // nohup's choice holds
-        g_installed[i] = ::sigaction(kQuitSignals[i], &action, &g_previous[i]) == 0;
+        installed_[i] = ::sigaction(kQuitSignals[i], &action, &previous_[i]) == 0;
     }
 }
 
 QuitSignals::~QuitSignals() {
-    for (int i = 0; i < kSignalCount; ++i) {
-        if (g_installed[i]) ::sigaction(kQuitSignals[i], &g_previous[i], nullptr);
-        g_installed[i] = false;
+    for (int i = 0; i < kCount; ++i) {
+        if (installed_[i]) ::sigaction(kQuitSignals[i], &previous_[i], nullptr);
     }
     notifier_.reset();
     const int write_fd = g_write_fd.exchange(-1);

@@ -10,6 +10,9 @@
 // ignored when the program started (nohup ignores SIGHUP) stays ignored. A
 // second signal while quitting ends the process at once.
 
+#include <signal.h>
+
+#include <array>
 #include <memory>
 
 class QSocketNotifier;
@@ -28,9 +31,13 @@ public:
     // The signal that asked the program to quit; 0 while none has.
     static int received();
 
+    static constexpr int kCount = 3;  // SIGTERM, SIGINT, SIGHUP
+
 private:
     void on_readable();
 
+    std::array<struct sigaction, kCount> previous_{};  // as found, to restore
+    std::array<bool, kCount> installed_{};
     int read_fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
