@@ -69,6 +69,10 @@ protected:
         pid = ::fork();
         ASSERT_GE(pid, 0) << std::strerror(errno);
         if (pid == 0) {
+            // The editor starts as from a terminal, whatever this test
+            // inherited (a shell ignores SIGINT in what it starts in the
+            // background).
+            for (const int sig : {SIGTERM, SIGINT, SIGHUP}) ::signal(sig, SIG_DFL);
             if (ignore_hup) ::signal(SIGHUP, SIG_IGN);
             ::execve(argv[0], argv, envp.data());
             ::_exit(127);

@@ -19,10 +19,13 @@ namespace {
 using Ostrel::QuitSignals;
 
 // Runs `body` in a child with its own Qt application; the child exits with
-// the body's result. Returns how it ended: "exit N" or "signal N".
+// the body's result. Returns how it ended: "exit N" or "signal N". The child
+// starts with the quit signals at their default action, whatever this test
+// inherited (a shell ignores SIGINT in what it starts in the background).
 std::string in_child(const std::function<int()>& body) {
     const pid_t pid = ::fork();
     if (pid == 0) {
+        for (const int sig : {SIGTERM, SIGINT, SIGHUP}) ::signal(sig, SIG_DFL);
         int argc = 1;
         char name[] = "quit-signals";
         char* argv[] = {name, nullptr};
