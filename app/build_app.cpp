@@ -79,7 +79,9 @@ AppContext declare_window(Ostrel::OApp& app) {
     ctx.queue_source_edit = QueueEdit{&app, ctx.edits, ctx.flush_edits, true};
     // Edits typed within the quiet period before the window closes are
     // written too, not dropped with the pending timer.
-    app.before_quit = ctx.flush_edits;
+    FlushEdits at_quit = ctx.flush_edits;
+    at_quit.redraw = false;
+    app.before_quit = at_quit;
 
     OpenConfigs& configs = *ctx.configs;
     configs.app = &app;

@@ -7,6 +7,7 @@
 
 #include "app/fields.h"
 #include "app/save_failure.h"
+#include "app/shown_lists.h"
 #include "app/string_edits.h"
 #include "app/text_file.h"
 #include "config/bounded_json.h"
@@ -32,12 +33,17 @@ void reset_edit_state(EditState& edits, const std::string& config_path, std::str
     edits.pending_source.clear();
     bump_generation(edits);
     edits.text = std::move(text);
+    parse_config_text(edits.text, edits.shown);  // a form of nothing shows no lists
+    edits.shown_source = nlohmann::json::object();
+    ++edits.drawn;
 }
 
 void clear_edit_state(EditState& edits) {
     edits.config_path.clear();
     edits.pending.clear();
     edits.pending_source.clear();
+    edits.shown = nullptr;
+    edits.shown_source = nullptr;
 }
 
 namespace {
@@ -74,8 +80,25 @@ struct PlannedWrite {
     fs::path path;
     std::string text;  // empty while there is nothing to write
     std::vector<std::string> failed;
-    std::string problem;  // why these edits can't be written now, for the user
+    std::vector<std::string> moved;  // edits of entries whose list another program changed
+    std::string problem;             // why these edits can't be written now, for the user
 };
+
+// The queued edits aimed at an entry of a list that no longer holds in the
+// file what the form shows: written, they would land on another entry.
+std::vector<std::string> moved_entries(const std::map<std::string, std::string>& pending,
+                                       const nlohmann::json& shown, const ordered_json& file) {
+    std::vector<std::string> moved;
+    for (const auto& entry : pending) {
+        const auto list = addressed_list(entry.first);
+        if (list && !same_list(shown, file, *list)) moved.push_back(entry.first);
+    }
+    return moved;
+}
+
+void drop(std::map<std::string, std::string>& pending, const std::vector<std::string>& failed) {
+    for (const auto& pointer : failed) pending.erase(pointer);
+}
 
 // Applies the queued edits to doc and makes the file's new text. Refused
 // edits are left out and the first one's reason kept; since a refused edit
@@ -106,8 +129,11 @@ void apply_planned(PlannedWrite& plan, ordered_json& doc,
 }
 
 PlannedWrite plan_config(const EditState& edits, ordered_json& doc) {
-    PlannedWrite plan{edits.config_path, {}, {}, {}};
-    if (!edits.pending.empty()) apply_planned(plan, doc, edits.pending);
+    PlannedWrite plan{edits.config_path, {}, {}, {}, {}};
+    plan.moved = moved_entries(edits.pending, edits.shown, doc);
+    std::map<std::string, std::string> pending = edits.pending;
+    drop(pending, plan.moved);
+    if (!pending.empty()) apply_planned(plan, doc, std::move(pending));
     return plan;
 }
 
@@ -154,41 +180,56 @@ PlannedWrite plan_manifest(const EditState& edits, const ordered_json& doc) {
             return plan;
         }
     }
-    apply_planned(plan, manifest, edits.pending_source);
+    plan.moved = moved_entries(edits.pending_source, edits.shown_source, manifest);
+    std::map<std::string, std::string> pending = edits.pending_source;
+    drop(pending, plan.moved);
+    if (!pending.empty()) apply_planned(plan, manifest, std::move(pending));
     return plan;
 }
 
-void drop(std::map<std::string, std::string>& pending, const std::vector<std::string>& failed) {
-    for (const auto& pointer : failed) pending.erase(pointer);
-}
+// What a flush did that the user must hear of.
+struct FlushOutcome {
+    std::string problem;  // why anything queued could not be saved
+    std::string changed;  // a file whose lists another program changed; empty for none
+};
 
-// Writes what is queued; returns why any of it could not be saved, empty
-// when everything was written (or nothing was queued).
-std::string flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* current) {
-    if (edits.config_path.empty()) return {};
-    if (edits.pending.empty() && edits.pending_source.empty()) return {};
+// Writes what is queued. Edits of entries whose list another program
+// changed are dropped; refused edits are dropped and reported; the others
+// are written all the same. What is written goes into the documents the
+// form shows as well.
+FlushOutcome flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* current) {
+    FlushOutcome out;
+    if (edits.config_path.empty()) return out;
+    if (edits.pending.empty() && edits.pending_source.empty()) return out;
     ordered_json doc;
     std::string reason;
     if (!load_document(edits.config_path, doc, reason)) {
-        return save_failure(edits.config_path, reason);
+        out.problem = save_failure(edits.config_path, reason);
+        return out;
     }
 
-    // Refused edits are dropped and reported; the others are written all
-    // the same.
     const PlannedWrite config = plan_config(edits, doc);
     const PlannedWrite manifest = plan_manifest(edits, doc);
+    for (const PlannedWrite* plan : {&config, &manifest}) {
+        if (!plan->moved.empty() && out.changed.empty()) out.changed = plan->path.string();
+    }
+    drop(edits.pending, config.moved);
     drop(edits.pending, config.failed);
+    drop(edits.pending_source, manifest.moved);
     drop(edits.pending_source, manifest.failed);
-    const std::string refused = joined(config.problem, manifest.problem);
+    out.problem = joined(config.problem, manifest.problem);
 
     if (!edits.pending.empty()) {
         // A failed write leaves the file as it was and the edits queued, so
         // the next flush tries again.
-        if (config.text.empty()) return refused;
+        if (config.text.empty()) return out;
         std::string error;
         if (!safe_write_file(config.path, config.text, &error)) {
-            return joined(refused, save_failure(config.path, write_reason(config.path, error)));
+            out.problem =
+                joined(out.problem, save_failure(config.path, write_reason(config.path, error)));
+            return out;
         }
+        apply_string_edits(edits.shown, edits.pending);
         edits.pending.clear();
         std::string written;
         edits.text = read_text_file(edits.config_path, written) ? written : config.text;
@@ -196,29 +237,93 @@ std::string flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* curre
             set_field_text(app, shell->text_editor, edits.text);
         }
     }
-    if (edits.pending_source.empty() || manifest.text.empty()) return refused;
+    if (edits.pending_source.empty() || manifest.text.empty()) return out;
     std::string error;
     if (!safe_write_file(manifest.path, manifest.text, &error)) {
-        return joined(refused, save_failure(manifest.path, write_reason(manifest.path, error)));
+        out.problem =
+            joined(out.problem, save_failure(manifest.path, write_reason(manifest.path, error)));
+        return out;
     }
+    apply_string_edits(edits.shown_source, edits.pending_source);
     edits.pending_source.clear();
-    return refused;
+    return out;
+}
+
+// Redraws the shown form and its JSON view from the files. Edits still
+// queued (their file could not be written) stay queued.
+void redraw_form(const FlushEdits& flush) {
+    if (!flush.redraw) return;
+    const auto shell = flush.current ? flush.current->shell.lock() : nullptr;
+    if (!shell) return;
+    const std::function<void()>& draw = shell->redraw ? shell->redraw : shell->reload;
+    if (!draw) return;
+    EditState& edits = *flush.edits;
+    const std::string path = edits.config_path;
+    auto pending = std::move(edits.pending);
+    auto pending_source = std::move(edits.pending_source);
+    draw();
+    if (edits.config_path != path) return;
+    edits.pending.merge(pending);
+    edits.pending_source.merge(pending_source);
+}
+
+void tell(const FlushEdits& flush, const std::string& message) {
+    if (!message.empty() && flush.show_message.app != nullptr) {
+        flush.show_message(kSaveFailedTitle, message);
+    }
+}
+
+// Flushes and reports; true when another program had changed a list the
+// form shows, which the form now shows as it is.
+bool flush_and_report(const FlushEdits& flush_edits) {
+    bump_generation(*flush_edits.edits);
+    FlushOutcome outcome;
+    try {
+        outcome = flush(*flush_edits.app, *flush_edits.edits, flush_edits.current.get());
+    } catch (const std::exception&) {
+        // Only allocation can fail here; the edits stay queued for the next flush.
+        outcome.problem = "Couldn't save your changes: the system is out of memory.";
+    }
+    const bool changed = !outcome.changed.empty();
+    if (changed) redraw_form(flush_edits);
+    tell(flush_edits,
+         joined(changed ? changed_elsewhere_message(outcome.changed) : "", outcome.problem));
+    return changed;
+}
+
+// The check of config_list_unchanged and manifest_list_unchanged.
+bool list_unchanged(const FlushEdits& flush, const std::string& path, bool manifest,
+                    const std::string& list, std::uint64_t drawn) {
+    if (flush_and_report(flush)) return false;
+    const EditState& edits = *flush.edits;
+    if (edits.config_path.empty()) return true;
+    // Redrawn while the user was being asked: the redraw was for another
+    // program's change, and has said so.
+    if (edits.drawn != drawn) return false;
+    nlohmann::json file = nlohmann::json::object();  // a file that is gone holds no list
+    std::error_code ec;
+    if (fs::exists(path, ec) && !parse_json_file(path, file)) {
+        return true;  // unreadable: the change fails there as it always has
+    }
+    if (same_list(manifest ? edits.shown_source : edits.shown, file, list)) return true;
+    redraw_form(flush);
+    tell(flush, changed_elsewhere_message(path));
+    return false;
 }
 
 }  // namespace
 
 void FlushEdits::operator()() const {
-    bump_generation(*edits);
-    std::string problem;
-    try {
-        problem = flush(*app, *edits, current.get());
-    } catch (const std::exception&) {
-        // Only allocation can fail here; the edits stay queued for the next flush.
-        problem = "Couldn't save your changes: the system is out of memory.";
-    }
-    if (!problem.empty() && show_message.app != nullptr) {
-        show_message(kSaveFailedTitle, problem);
-    }
+    flush_and_report(*this);
+}
+
+bool FlushEdits::config_list_unchanged(const std::string& list, std::uint64_t drawn) const {
+    return list_unchanged(*this, edits->config_path, false, list, drawn);
+}
+
+bool FlushEdits::manifest_list_unchanged(const std::string& manifest, const std::string& list,
+                                         std::uint64_t drawn) const {
+    return list_unchanged(*this, manifest, true, list, drawn);
 }
 
 void FlushIfCurrent::operator()() const {

@@ -43,6 +43,10 @@ struct Shell {
     bool invalid = false;       // "Invalid" is on status_bar
     bool save_disabled = true;  // "Disabled" is on save_button
     std::function<void()> reload;
+    // The reload for a redraw the editor makes of its own accord (another
+    // program changed the file): file editors keep their unsaved text.
+    // Empty: the plain reload.
+    std::function<void()> redraw;
     std::vector<ShellGuard> guards;
 };
 

@@ -13,10 +13,8 @@ bool valid_utf8(const std::string& text) {
     return true;
 }
 
-}  // namespace
-
-std::vector<std::string> apply_string_edits(nlohmann::ordered_json& doc,
-                                            const std::map<std::string, std::string>& edits) {
+template <typename Json>
+std::vector<std::string> apply(Json& doc, const std::map<std::string, std::string>& edits) {
     std::vector<std::string> failed;
     for (const auto& [pointer, value] : edits) {
         if (pointer.empty() || !valid_utf8(value)) {
@@ -24,13 +22,25 @@ std::vector<std::string> apply_string_edits(nlohmann::ordered_json& doc,
             continue;
         }
         try {
-            doc[nlohmann::ordered_json::json_pointer(pointer)] = value;
+            doc[typename Json::json_pointer(pointer)] = value;
         } catch (const std::exception&) {
             // json errors, and allocation failures for an absurd array index.
             failed.push_back(pointer);
         }
     }
     return failed;
+}
+
+}  // namespace
+
+std::vector<std::string> apply_string_edits(nlohmann::ordered_json& doc,
+                                            const std::map<std::string, std::string>& edits) {
+    return apply(doc, edits);
+}
+
+std::vector<std::string> apply_string_edits(nlohmann::json& doc,
+                                            const std::map<std::string, std::string>& edits) {
+    return apply(doc, edits);
 }
 
 }  // namespace Scribenta

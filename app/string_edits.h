@@ -18,5 +18,7 @@ namespace Scribenta {
 // callers edit a copy they can throw away. Never throws.
 std::vector<std::string> apply_string_edits(nlohmann::ordered_json& doc,
                                             const std::map<std::string, std::string>& edits);
+std::vector<std::string> apply_string_edits(nlohmann::json& doc,
+                                            const std::map<std::string, std::string>& edits);
 
 }  // namespace Scribenta

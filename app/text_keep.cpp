@@ -9,8 +9,10 @@ void ReloadKeepingText::operator()() const {
         return;
     }
     keep->keep = true;
+    keep->follow = follow;
     shell->reload();
     keep->keep = false;
+    keep->follow = false;
 }
 
 }  // namespace Scribenta

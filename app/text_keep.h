@@ -14,6 +14,10 @@ namespace Scribenta {
 
 struct UnsavedTextKeep {
     bool keep = false;
+    // Set with `keep` for the redraw after another program changed the
+    // file: a set editor (policies, topics) goes on showing the item whose
+    // unsaved text it holds, wherever that item moved.
+    bool follow = false;
 };
 
 // The shell's reload, run for a change the configurator made itself:
@@ -22,6 +26,7 @@ struct UnsavedTextKeep {
 struct ReloadKeepingText {
     std::shared_ptr<const Shell> shell;
     std::shared_ptr<UnsavedTextKeep> keep;
+    bool follow = false;
     void operator()() const;
 };
 

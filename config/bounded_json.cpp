@@ -114,6 +114,13 @@ ParseStatus parse_stream(std::istream& in, Json& doc, std::string* message) {
     return parse_with_bound(in, false, doc, message);
 }
 
+template <typename Json>
+ParseStatus parse_text(std::string_view text, Json& doc) {
+    const ParseStatus status = parse_with_bound(text, true, doc, nullptr);
+    if (status != ParseStatus::Parsed) doc = Json::value_t::discarded;
+    return status;
+}
+
 }  // namespace
 
 std::string nested_too_deeply_text() {
@@ -130,9 +137,11 @@ ParseStatus parse_config_stream(std::istream& in, nlohmann::ordered_json& doc,
 }
 
 ParseStatus parse_config_text(std::string_view text, nlohmann::ordered_json& doc) {
-    const ParseStatus status = parse_with_bound(text, true, doc, nullptr);
-    if (status != ParseStatus::Parsed) doc = nlohmann::ordered_json::value_t::discarded;
-    return status;
+    return parse_text(text, doc);
+}
+
+ParseStatus parse_config_text(std::string_view text, nlohmann::json& doc) {
+    return parse_text(text, doc);
 }
 
 nlohmann::ordered_json parse_config_text(std::string_view text) {

@@ -32,6 +32,7 @@ ParseStatus parse_config_stream(std::istream& in, nlohmann::ordered_json& doc,
 // Parses `text` strictly (nothing may follow the value) into `doc`; on
 // failure `doc` is the discarded value. Never throws.
 ParseStatus parse_config_text(std::string_view text, nlohmann::ordered_json& doc);
+ParseStatus parse_config_text(std::string_view text, nlohmann::json& doc);
 // The same, giving the document or the discarded value.
 nlohmann::ordered_json parse_config_text(std::string_view text);
 

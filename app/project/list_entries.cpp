@@ -65,7 +65,7 @@ bool is_web_address(const std::string& url) {
 }
 
 void RemoveListItemConfirmed::operator()() const {
-    flush_edits();
+    if (!flush_edits.config_list_unchanged(std::string("/") + array_key, drawn)) return;
     if (remove_array_item(edits->config_path, array_key, index)) reload();
 }
 
@@ -84,7 +84,7 @@ void ListRowAction::operator()(const std::string&, const std::string& row,
         if (name.empty()) name = spec->default_name;
         ctx.show_confirm(spec->confirm_title, spec->question(name), "Remove",
                          RemoveListItemConfirmed{ctx.flush_edits, ctx.edits, ctx.reload(),
-                                                 spec->array_key, *index});
+                                                 spec->array_key, *index, ctx.edits->drawn});
     }
 }
 

@@ -44,6 +44,7 @@ struct RemoveListItemConfirmed {
     ReloadKeepingText reload;
     const char* array_key = nullptr;
     std::size_t index = 0;
+    std::uint64_t drawn = 0;  // the form's drawing the entry was chosen in
     void operator()() const;
 };
 

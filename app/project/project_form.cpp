@@ -86,6 +86,7 @@ void RenderProjectForm::operator()(const OpenConfig& config, std::size_t member_
     state->source_path = source_root_text(doc);
     set_field_text(*app, paths.source_path_field, state->source_path);
     const nlohmann::json manifest = read_manifest(edits->config_path, state->source_path);
+    edits->shown_source = manifest;  // the topics shown are addressed by position in it
     static const nlohmann::json no_build = nlohmann::json::object();
     const auto* build = object_member(manifest, "build");
     const std::string readme = json_text(build ? *build : no_build, "readme");

@@ -58,7 +58,7 @@ std::string topic_pointer(const TopicsState& topics, const std::string& key) {
 
 void PopulateTopics::operator()(const nlohmann::json& manifest, const std::string& project_dir,
                                 bool redraw) const {
-    const std::size_t shown_before = topics->index;
+    std::size_t shown_before = topics->index;
     if (edits->config_path != topics->owner_path) {
         topics->owner_path = edits->config_path;
         topics->index = 0;
@@ -67,6 +67,19 @@ void PopulateTopics::operator()(const nlohmann::json& manifest, const std::strin
     const nlohmann::json* found = manifest_topics(manifest);
     const nlohmann::json& list = found ? *found : none;
     topics->count = list.size();
+    // A redraw after another program moved the topics keeps the one whose
+    // unsaved text the editor holds, wherever it went.
+    if (redraw && keep && keep->follow && editor_is_dirty(*app, *editor)) {
+        const auto holds = [&](std::size_t i) {
+            if (i >= list.size()) return false;
+            const std::string source = json_text(list[i], "source");
+            return !source.empty() &&
+                   resolve_config_path(project_dir, state->source_path, source) == editor->path;
+        };
+        for (std::size_t i = 0; i < list.size() && !holds(topics->index); ++i) {
+            if (holds(i)) topics->index = shown_before = i;
+        }
+    }
     if (topics->index >= topics->count) topics->index = topics->count ? topics->count - 1 : 0;
 
     std::vector<Ostrel::ComboOption> options;
@@ -146,13 +159,13 @@ void RemoveTopic::operator()() const {
     ctx.show_confirm(
         "Remove Topic",
         "Remove topic '" + name + "' from this project? The Markdown file stays on disk.", "Remove",
-        RemoveTopicConfirmed{ctx.flush_edits, ctx.edits, ctx.reload(), state, topics,
-                             topics->index});
+        RemoveTopicConfirmed{ctx.flush_edits, ctx.edits, ctx.reload(), state, topics, topics->index,
+                             ctx.edits->drawn});
 }
 
 void RemoveTopicConfirmed::operator()() const {
-    flush_edits();
     const auto manifest = manifest_path(edits->config_path, state->source_path);
+    if (!flush_edits.manifest_list_unchanged(manifest.string(), "/build/topics", drawn)) return;
     if (!remove_build_topic(manifest.string(), index)) return;
     if (topics->index > 0) --topics->index;
     reload();

@@ -53,6 +53,7 @@ struct PopulateTopics {
     std::shared_ptr<const ProjectState> state;
     std::shared_ptr<TopicsState> topics;
     std::shared_ptr<FileEditor> editor;
+    std::shared_ptr<const UnsavedTextKeep> keep;  // the project form's
     // A redraw keeps the unsaved text of the topic shown before.
     void operator()(const nlohmann::json& manifest, const std::string& project_dir,
                     bool redraw) const;
@@ -116,6 +117,7 @@ struct RemoveTopicConfirmed {
     std::shared_ptr<const ProjectState> state;
     std::shared_ptr<TopicsState> topics;
     std::size_t index = 0;
+    std::uint64_t drawn = 0;  // the form's drawing the topic was chosen in
     void operator()() const;
 };
 

@@ -16,7 +16,7 @@ ReloadTopicFile wire_topics(const ProjectPanelContext& ctx, const ProjectWiring&
     app.on_change(paths.intro_field, TopicFieldEdited{ctx.queue_source_edit, topics, "intro"});
     app.on_change(paths.source_field, TopicSourceChanged{ctx, wiring.state, topics, editor});
     wiring.hooks->populate_topics =
-        PopulateTopics{&app, paths, ctx.edits, wiring.state, topics, editor};
+        PopulateTopics{&app, paths, ctx.edits, wiring.state, topics, editor, ctx.text_keep};
     app.on_select(paths.combo, TopicSelected{ctx, paths, topics, editor});
 
     const auto flags = std::make_shared<AddTopicState>();

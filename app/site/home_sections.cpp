@@ -21,6 +21,7 @@ namespace {
 const std::string kAdd = kAddSectionDialog;
 const std::string kAddBody = kAdd + "/Body";
 const std::string kEdit = kEditSectionDialog;
+const std::string kSectionsList = "/home/sections";
 
 struct Preset {
     const char* type;
@@ -104,22 +105,23 @@ void HomeSectionAction::operator()(const std::string&, const std::string& row,
     if (it == panels.targets->home_sections.end()) return;
     const SectionTarget& target = it->second;
     if (action == "up" || action == "down") {
-        panels.flush_edits();
+        if (!panels.flush_edits.config_list_unchanged(kSectionsList, panels.edits->drawn)) return;
         if (move_home_section(panels.edits->config_path, index, action == "up" ? -1 : 1))
             panels.reload()();
     } else if (action == "remove") {
         const std::string tail = target.type == "custom"
                                      ? " from the home page? Its content fragment stays on disk."
                                      : " from the home page? You can add it back later.";
-        panels.show_confirm("Remove Home Section", "Remove '" + target.name + "'" + tail, "Remove",
-                            RemoveHomeSectionConfirmed{panels.for_pending_action(), index});
+        panels.show_confirm(
+            "Remove Home Section", "Remove '" + target.name + "'" + tail, "Remove",
+            RemoveHomeSectionConfirmed{panels.for_pending_action(), index, panels.edits->drawn});
     } else if (action == "edit") {
         open_content(target.body, target.name);
     }
 }
 
 void RemoveHomeSectionConfirmed::operator()() const {
-    panels.flush_edits();
+    if (!panels.flush_edits.config_list_unchanged(kSectionsList, drawn)) return;
     const std::string config = panels.edits->config_path;
     ordered_json doc;
     if (config.empty() || !read_json_file(config, doc)) return;

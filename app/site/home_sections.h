@@ -46,6 +46,7 @@ struct HomeSectionAction {
 struct RemoveHomeSectionConfirmed {
     SitePanelsContext panels;
     std::size_t index = 0;
+    std::uint64_t drawn = 0;  // the form's drawing the section was chosen in
     void operator()() const;
 };
 

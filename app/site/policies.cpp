@@ -69,6 +69,17 @@ void RenderPolicies::operator()(const ordered_json& doc) const {
     const ordered_json& list =
         doc.is_object() && found != doc.end() && found->is_array() ? *found : kNone;
     selection.count = list.size();
+    // A redraw after another program moved the policies keeps the one whose
+    // unsaved text the editor holds, wherever it went.
+    if (keep->follow && state->shown_owner == config && editor_is_dirty(a, *state->editor)) {
+        const auto holds = [&](std::size_t i) {
+            return i < list.size() &&
+                   resolve_policy_path(config, member_text(list[i], "file")) == state->editor->path;
+        };
+        for (std::size_t i = 0; i < list.size() && !holds(selection.index); ++i) {
+            if (holds(i)) selection.index = state->shown_index = i;
+        }
+    }
     if (selection.index >= selection.count)
         selection.index = selection.count == 0 ? 0 : selection.count - 1;
 
@@ -137,12 +148,13 @@ void RemovePolicy::operator()() const {
     const std::string tail = has_footer_link(config, index)
                                  ? " Its footer link goes too; the Markdown file stays on disk."
                                  : " The Markdown file stays on disk.";
-    panels.show_confirm("Remove Policy", "Remove policy '" + label + "' from this site?" + tail,
-                        "Remove", RemovePolicyConfirmed{panels.for_pending_action(), state, index});
+    panels.show_confirm(
+        "Remove Policy", "Remove policy '" + label + "' from this site?" + tail, "Remove",
+        RemovePolicyConfirmed{panels.for_pending_action(), state, index, panels.edits->drawn});
 }
 
 void RemovePolicyConfirmed::operator()() const {
-    panels.flush_edits();
+    if (!panels.flush_edits.config_list_unchanged("/policies", drawn)) return;
     if (panels.edits->config_path.empty() || !remove_policy(panels.edits->config_path, index))
         return;
     if (state->selection.index > 0) --state->selection.index;

@@ -93,6 +93,7 @@ struct RemovePolicyConfirmed {
     SitePanelsContext panels;
     std::shared_ptr<PoliciesState> state;
     std::size_t index = 0;
+    std::uint64_t drawn = 0;  // the form's drawing the policy was chosen in
     void operator()() const;
 };
 

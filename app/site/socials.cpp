@@ -93,12 +93,13 @@ void SocialCardAction::operator()(const std::string&, const std::string& row,
         !row_index(row, "social-", index))
         return;
     const std::string name = it->second.label.empty() ? "this link" : it->second.label;
-    panels.show_confirm("Remove Social Link", "Remove '" + name + "' from this site?", "Remove",
-                        RemoveSocialConfirmed{panels.for_pending_action(), index});
+    panels.show_confirm(
+        "Remove Social Link", "Remove '" + name + "' from this site?", "Remove",
+        RemoveSocialConfirmed{panels.for_pending_action(), index, panels.edits->drawn});
 }
 
 void RemoveSocialConfirmed::operator()() const {
-    panels.flush_edits();
+    if (!panels.flush_edits.config_list_unchanged("/socials", drawn)) return;
     if (panels.edits->config_path.empty()) return;
     if (remove_array_item(panels.edits->config_path, "socials", index)) panels.reload()();
 }

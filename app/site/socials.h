@@ -47,6 +47,7 @@ struct SocialCardAction {
 struct RemoveSocialConfirmed {
     SitePanelsContext panels;
     std::size_t index = 0;
+    std::uint64_t drawn = 0;  // the form's drawing the link was chosen in
     void operator()() const;
 };
 
