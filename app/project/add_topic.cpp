@@ -1,6 +1,7 @@
 #include "app/project/add_topic.h"
 
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 #include "app/fields.h"
@@ -107,7 +108,9 @@ void AddTopicConfirm::operator()() const {
     create_new_file(resolve_config_path(config_dir.string(), state->source_path, input.source),
                     "# " + input.title + "\n");
     ctx.app->set_visible(a.dialog, false);
-    topics->index = topics->count;
+    // The new topic is the file's last, whatever another program added
+    // meanwhile; the redraw brings an index past the end back to it.
+    topics->index = std::numeric_limits<std::size_t>::max();
     ctx.reload()();
 }
 

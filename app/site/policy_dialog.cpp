@@ -1,6 +1,7 @@
 #include "app/site/policy_dialog.h"
 
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 #include "app/fields.h"
@@ -111,7 +112,9 @@ void CreatePolicy::operator()() const {
     const bool editing_shown = state->shown_owner == config &&
                                state->shown_index == selection.index &&
                                editor_is_dirty(app, *state->editor);
-    if (!editing_shown) selection.index = selection.count;
+    // The new policy is the file's last, whatever another program added
+    // meanwhile; the redraw brings an index past the end back to it.
+    if (!editing_shown) selection.index = std::numeric_limits<std::size_t>::max();
     panels.reload()();
 }
 

@@ -358,6 +358,23 @@ TEST_F(OutsideChanges, PolicyRemovalRefusedAndTheEditorKeepsItsPolicysUnsavedTex
     EXPECT_EQ(TempDir::read(dir / "s/b.md"), "policy b");
 }
 
+// An added entry is the file's last, whatever another program put before it.
+TEST_F(OutsideChanges, AnAddedPolicyIsTheOneShown) {
+    const fs::path config = dir.write("s/.scribenta-site", site_with(kPolicyList));
+    build(config.string());
+    dir.write("s/.scribenta-site", site_with(R"("policies": [{"name": "New", "file": "n.md"},
+                                                             {"name": "A", "file": "a.md"},
+                                                             {"name": "B", "file": "b.md"}])"));
+    const std::string dialog = "App/Add Policy Dialog/Body";
+    click(kPolicies + "/Selector Row/Add Button");
+    type(dialog + "/Name Editor", "Cookies");
+    type(dialog + "/Slug Editor", "cookies");
+    click(dialog + "/Actions/Create Button");
+    EXPECT_EQ(message(), "");
+    EXPECT_EQ(app.selection.at(kPolicies + "/Selector Row/Item Combo"), "3");
+    EXPECT_EQ(app.value(kPolicies + "/Meta Form/Name Field"), "Cookies");
+}
+
 // Topics live in the build manifest of the project's source root.
 TEST_F(OutsideChanges, TopicsOfTheManifestAreGuardedAlike) {
     dir.write("p/src/a.md", "topic a");
