@@ -80,7 +80,7 @@ AppContext declare_window(Ostrel::OApp& app) {
     // Edits typed within the quiet period before the window closes are
     // written too, not dropped with the pending timer.
     FlushEdits at_quit = ctx.flush_edits;
-    at_quit.redraw = false;
+    at_quit.on_screen = false;
     app.before_quit = at_quit;
 
     OpenConfigs& configs = *ctx.configs;

@@ -252,7 +252,7 @@ FlushOutcome flush(Ostrel::OApp& app, EditState& edits, const CurrentShell* curr
 // Redraws the shown form and its JSON view from the files. Edits still
 // queued (their file could not be written) stay queued.
 void redraw_form(const FlushEdits& flush) {
-    if (!flush.redraw) return;
+    if (!flush.on_screen) return;
     const auto shell = flush.current ? flush.current->shell.lock() : nullptr;
     if (!shell) return;
     const std::function<void()>& draw = shell->redraw ? shell->redraw : shell->reload;

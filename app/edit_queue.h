@@ -75,7 +75,7 @@ struct FlushEdits {
     std::shared_ptr<EditState> edits;
     std::shared_ptr<CurrentShell> current;
     ShowMessage show_message = {};  // without a store: failures stay silent
-    bool redraw = true;             // false at quit: nothing is on screen any more
+    bool on_screen = true;          // false at quit: nothing is shown to redraw any more
     void operator()() const;
 
     // Flushes, then tells whether an entry the user chose by its position
