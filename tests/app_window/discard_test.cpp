@@ -3,6 +3,7 @@
 // switch asks nothing.
 
 #include <string>
+#include <vector>
 
 #include "tests/app_window/window_fixture.h"
 
@@ -90,6 +91,21 @@ TEST_F(Discard, CancelKeepsTheUnsavedText) {
     EXPECT_TRUE(hidden(kProject + "/Text Panel"));
     EXPECT_EQ(app.value(readme.editor), "readme typed");
     EXPECT_EQ(text(readme.status), "Unsaved changes");
+}
+
+// Text discarded with its tab is gone: opening another configuration asks
+// nothing about it.
+TEST_F(Discard, TextDiscardedWithItsTabIsNotAskedAboutAgain) {
+    open_project();
+    type(kEditors[0].editor, "readme typed");
+    tab_action("leftTabs", "config-1", "close");
+    click(kConfirm + "/Body/Actions/Confirm Button");
+    ASSERT_TRUE(tab_ids().empty());
+
+    picked = site("b");
+    click(W + "/App Pane/Home/Open Button");
+    EXPECT_TRUE(hidden(kConfirm));
+    EXPECT_EQ(tab_ids(), std::vector<std::string>{"config-2"});
 }
 
 }  // namespace
