@@ -162,6 +162,15 @@ void OpenConfigs::confirm_leave_unsaved(std::function<void()> then) {
         "Discard", std::move(then));
 }
 
+bool OpenConfigs::confirm_close_window(std::function<void()> close) {
+    const std::string name = unsaved_editor();
+    if (name.empty()) return true;
+    show_confirm("Discard changes?",
+                 "The " + name + " has unsaved changes. Closing the window will discard them.",
+                 "Discard", std::move(close));
+    return false;
+}
+
 void OpenConfigs::refresh_left_tabs() {
     std::vector<Ostrel::ListEntry> rows;
     for (const OpenConfig& config : open) {
