@@ -2,6 +2,7 @@
 // text of its file editors: they show the files again, clean, and the next
 // switch asks nothing. Closing the window with unsaved text asks first too.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,10 @@ const CloseCase kCloseCases[] = {
     {"LICENSE", kEditors[1].editor, "license typed", "License editor"},
     {"TextView", kProject + "/Text Panel/Text Editor", "{}", "Text view"},
 };
+
+void PrintTo(const CloseCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CloseWindow : public Discard, public testing::WithParamInterface<CloseCase> {};
 
