@@ -103,6 +103,13 @@ AppContext declare_window(Ostrel::OApp& app) {
     }
     wire_project_side(ctx);
     wire_open_configs(app, ctx.configs);
+    // Closing the window asks about unsaved text as leaving a configuration
+    // does; Discard closes it without asking again.
+    app.close_request = [&app, configs = ctx.configs] {
+        return configs->confirm_close_window([&app] {
+            if (app.close_window_service) app.close_window_service();
+        });
+    };
     wire_home_actions(app, HomeActions{&app, ctx.configs, ctx.show_message});
     return ctx;
 }

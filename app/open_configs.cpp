@@ -141,13 +141,17 @@ bool OpenConfigs::text_view_is_modified() const {
     return shell && text_view_modified(*app, *edits, *shell);
 }
 
+std::string OpenConfigs::unsaved_editor() const {
+    // The editors of a closed configuration keep their text until the next
+    // one loads, but the user discarded it when closing the tab.
+    if (shown->kind == kNoConfig) return {};
+    if (text_view_is_modified()) return "Text view";
+    const auto shell = current->shell.lock();
+    return shell ? first_dirty_guard(*shell) : std::string();
+}
+
 void OpenConfigs::confirm_leave_unsaved(std::function<void()> then) {
-    std::string name;
-    if (text_view_is_modified()) {
-        name = "Text view";
-    } else if (const auto shell = current->shell.lock()) {
-        name = first_dirty_guard(*shell);
-    }
+    const std::string name = unsaved_editor();
     if (name.empty()) {
         then();
         return;
@@ -156,6 +160,15 @@ void OpenConfigs::confirm_leave_unsaved(std::function<void()> then) {
         "Discard changes?",
         "The " + name + " has unsaved changes. Leaving this configuration will discard them.",
         "Discard", std::move(then));
+}
+
+bool OpenConfigs::confirm_close_window(std::function<void()> close) {
+    const std::string name = unsaved_editor();
+    if (name.empty()) return true;
+    show_confirm("Discard changes?",
+                 "The " + name + " has unsaved changes. Closing the window will discard them.",
+                 "Discard", std::move(close));
+    return false;
 }
 
 void OpenConfigs::refresh_left_tabs() {

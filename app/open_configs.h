@@ -58,6 +58,14 @@ public:
     // Runs `then` at once, or after "Discard changes?" when the shown
     // configuration holds unsaved text.
     void confirm_leave_unsaved(std::function<void()> then);
+    // Asked when the user closes the window: true when nothing unsaved is
+    // shown; otherwise shows "Discard changes?", whose Discard runs `close`,
+    // and returns false.
+    bool confirm_close_window(std::function<void()> close);
+    // The editor whose unsaved text leaving would drop ("Text view" or the
+    // shown shell's first dirty guard), or "" when nothing is unsaved or no
+    // configuration is shown.
+    std::string unsaved_editor() const;
     bool text_view_is_modified() const;
     void refresh_left_tabs();
     // Copies the shown configuration's logo and members into its tab.

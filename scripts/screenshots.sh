@@ -77,6 +77,7 @@ for theme in dark light; do
     shot site-build "Build Tab" "$site"
     shot project "" "$rocket"
     shot project-readme "Readme Tab" "$rocket"
+    shot close-unsaved "Readme Tab,Readme Editor=Draft,Window Controls/Close Button" "$rocket"
     shot family "Projects Tab,proj-2" "$site"
     shot family-overview "" "$orbit"
     shot unsupported "," "$work/notes.json"

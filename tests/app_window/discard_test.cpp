@@ -1,8 +1,10 @@
 // "Discard" in the project configurator's view switch drops the unsaved
 // text of its file editors: they show the files again, clean, and the next
-// switch asks nothing.
+// switch asks nothing. Closing the window with unsaved text asks first too.
 
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "tests/app_window/window_fixture.h"
 
@@ -90,6 +92,92 @@ TEST_F(Discard, CancelKeepsTheUnsavedText) {
     EXPECT_TRUE(hidden(kProject + "/Text Panel"));
     EXPECT_EQ(app.value(readme.editor), "readme typed");
     EXPECT_EQ(text(readme.status), "Unsaved changes");
+}
+
+// Text discarded with its tab is gone: opening another configuration asks
+// nothing about it.
+TEST_F(Discard, TextDiscardedWithItsTabIsNotAskedAboutAgain) {
+    open_project();
+    type(kEditors[0].editor, "readme typed");
+    tab_action("leftTabs", "config-1", "close");
+    click(kConfirm + "/Body/Actions/Confirm Button");
+    ASSERT_TRUE(tab_ids().empty());
+
+    picked = site("b");
+    click(W + "/App Pane/Home/Open Button");
+    EXPECT_TRUE(hidden(kConfirm));
+    EXPECT_EQ(tab_ids(), std::vector<std::string>{"config-2"});
+}
+
+// Closing the window: how the unsaved text was made, and the editor the
+// question names.
+struct CloseCase {
+    const char* name;
+    std::string node;  // where the text is typed
+    std::string typed;
+    std::string editor;  // the editor the question names
+};
+
+const CloseCase kCloseCases[] = {
+    {"README", kEditors[0].editor, "readme typed", "README editor"},
+    {"LICENSE", kEditors[1].editor, "license typed", "License editor"},
+    {"TextView", kProject + "/Text Panel/Text Editor", "{}", "Text view"},
+};
+
+void PrintTo(const CloseCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CloseWindow : public Discard, public testing::WithParamInterface<CloseCase> {};
+
+// With unsaved text the window stays open and the question shows; Cancel
+// keeps the text, Discard closes the window through the runtime's service,
+// once.
+TEST_P(CloseWindow, UnsavedTextIsAskedAboutFirst) {
+    const CloseCase& c = GetParam();
+    open_project();
+    int closes = 0;
+    app.close_window_service = [&closes] { ++closes; };
+    type(c.node, c.typed);
+
+    ASSERT_TRUE(app.close_request);
+    EXPECT_FALSE(app.close_request());
+    EXPECT_EQ(text(kConfirm + "/Titlebar/Title"), "Discard changes?");
+    EXPECT_EQ(question(),
+              "The " + c.editor + " has unsaved changes. Closing the window will discard them.");
+    EXPECT_EQ(text(kConfirm + "/Body/Actions/Confirm Button/Label"), "Discard");
+
+    click(kConfirm + "/Body/Actions/Cancel Button");
+    EXPECT_TRUE(hidden(kConfirm));
+    EXPECT_EQ(app.value(c.node), c.typed);
+    EXPECT_EQ(closes, 0);
+
+    EXPECT_FALSE(app.close_request());
+    click(kConfirm + "/Body/Actions/Confirm Button");
+    EXPECT_TRUE(hidden(kConfirm));
+    EXPECT_EQ(closes, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Editors, CloseWindow, testing::ValuesIn(kCloseCases),
+                         [](const testing::TestParamInfo<CloseCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Nothing unsaved, or text already discarded with its tab: the window closes
+// at once, unasked, and Discard without the runtime's service does nothing.
+TEST_F(Discard, ClosingTheWindowWithoutUnsavedTextAsksNothing) {
+    open_project();
+    EXPECT_TRUE(app.close_request());
+    EXPECT_TRUE(hidden(kConfirm));
+
+    type(kEditors[0].editor, "readme typed");
+    ASSERT_FALSE(app.close_request());
+    click(kConfirm + "/Body/Actions/Confirm Button");  // no service: the store stays
+    tab_action("leftTabs", "config-1", "close");
+    click(kConfirm + "/Body/Actions/Confirm Button");
+    ASSERT_TRUE(tab_ids().empty());
+    EXPECT_TRUE(app.close_request());
+    EXPECT_TRUE(hidden(kConfirm));
 }
 
 }  // namespace

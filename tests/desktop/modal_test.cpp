@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QPointer>
+#include <QWindow>
 
 #include "tests/desktop/harness.h"
 
@@ -83,6 +85,28 @@ TEST_F(ModalScreen, AMessageStandsAboveAnOpenModalAndNestedModalsOpenAsWindows) 
     view.render();
     EXPECT_EQ(view.view().modals().count("MoApp/Holder/Message"), 0u);
     EXPECT_EQ(QApplication::activeModalWidget(), settings);
+}
+
+// The window system's close of a modal window (Alt+F4 on it), or any other
+// close, leaves it open: only the store's state closes it.
+TEST_F(ModalScreen, AModalWindowRefusesToCloseByItself) {
+    ViewHarness view(app, QSize(800, 600));
+    app.hidden.erase("MoApp/Settings");
+    view.render();
+    QPointer<QWidget> dialog = view.view().modals().at("MoApp/Settings").dialog.data();
+    QCloseEvent close;
+    QCoreApplication::sendEvent(dialog->windowHandle(), &close);
+    EXPECT_FALSE(close.isAccepted());
+    EXPECT_FALSE(dialog->close());
+    process_events();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+
+    app.hidden.insert("MoApp/Settings");
+    view.render();
+    process_events();
+    EXPECT_FALSE(dialog);
 }
 
 TEST_F(ModalScreen, OpeningTwiceOnOnePathClosesTheEarlierWindow) {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <cstdlib>
@@ -169,6 +170,26 @@ TEST_F(AutomationWindow, StepsClickAndTypeIntoNamedWidgets) {
     Ostrel::perform_automation_step("Toggle=text");
     EXPECT_EQ(toggles, 1);
     EXPECT_EQ(field->text(), " Ada x=y");
+}
+
+// A multi-line editor keeps a hidden single-line edit beside its text edit:
+// the text goes into the shown one, at its end.
+TEST_F(AutomationWindow, TextGoesIntoTheShownMultiLineEditAtItsEnd) {
+    auto* editor = new QWidget(form);
+    editor->setObjectName("Readme");
+    auto* line = new QLineEdit(editor);
+    line->hide();
+    auto* text = new QTextEdit(editor);
+    text->setPlainText("# Title\n");
+    text->show();
+    Ostrel::perform_automation_step("Readme=typed");
+    EXPECT_EQ(text->toPlainText(), "# Title\ntyped");
+    EXPECT_EQ(line->text(), "");
+
+    text->hide();  // a single-line editor again
+    Ostrel::perform_automation_step("Readme=line");
+    EXPECT_EQ(line->text(), "line");
+    EXPECT_EQ(text->toPlainText(), "# Title\ntyped");
 }
 
 TEST_F(AutomationWindow, HoverStepsEnterWithoutClicking) {

@@ -1,20 +1,31 @@
 // Whole runs of run_desktop in this process, one Qt application after the
-// other, headless, each ended by the screenshot automation.
+// other, headless, each ended by the screenshot automation or by closing the
+// main window.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <QWindow>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "ext/ostrel/desktop/desktop_view.h"
 #include "ext/ostrel/engine/oapp.h"
 #include "ext/ostrel/runtime/desktop_app.h"
 #include "ext/ostrel/runtime/startup_steps.h"
@@ -238,6 +249,146 @@ TEST_F(Startup, WindowGeometry) {
         EXPECT_EQ(got.min_width, c.expected.min_width);
         EXPECT_EQ(got.min_height, c.expected.min_height);
     }
+}
+
+// Runs without the automation, driven by posted steps: the main window with
+// a hidden modal "Question" that a refused close shows.
+struct CloseWindow : Startup {
+    QTemporaryDir styles;
+    int asks = 0;
+
+    void SetUp() override {
+        Startup::SetUp();
+        ::unsetenv("OSTREL_SHOT");
+        QFile layer(styles.filePath("closing.json"));
+        ASSERT_TRUE(layer.open(QIODevice::WriteOnly));
+        layer.write(R"({"Closing": {
+            "Question": {"Overlay": "Modal", "Size.Width": 200, "Size.Height": 100,
+                         "Fill": "#ff0000"}
+        }})");
+        layer.close();
+        config.style_dirs = {styles.path().toStdString()};
+    }
+
+    // Builds the root; `answer` is close_request's answer, which first shows
+    // the question. The steps run one after the other from the event loop; a
+    // run still going after a generous time fails instead of hanging.
+    void build(OApp& app, bool answer, std::vector<std::function<void(OApp&)>> steps) {
+        app.set_root("Closing");
+        app.set_visible("Closing/Question", false);
+        app.close_request = [this, &app, answer] {
+            ++asks;
+            app.set_visible("Closing/Question", true);
+            return answer;
+        };
+        app.set_timeout(60000, [] {
+            ADD_FAILURE() << "the run did not end";
+            QCoreApplication::exit(2);
+        });
+        post_steps(app, std::move(steps), 0);
+    }
+    static void post_steps(OApp& app, std::vector<std::function<void(OApp&)>> steps,
+                           std::size_t next) {
+        if (next >= steps.size()) return;
+        app.post_service([&app, steps = std::move(steps), next]() mutable {
+            steps[next](app);
+            post_steps(app, std::move(steps), next + 1);
+        });
+    }
+};
+
+QWidget* main_window() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->parentWidget() && Ostrel::DesktopView::of(widget)) return widget;
+    }
+    return nullptr;
+}
+
+// The two ways a user closes the window: its close button calls close(),
+// the window manager (and Alt+F4) sends the platform window a close event.
+const std::vector<std::pair<const char*, std::function<void(QWidget&)>>> kUserCloses = {
+    {"close button", [](QWidget& window) { window.close(); }},
+    {"window manager",
+     [](QWidget& window) {
+         QCloseEvent close;
+         QCoreApplication::sendEvent(window.windowHandle(), &close);
+     }},
+};
+
+// A refused close keeps the window and the loop; the question renders as its
+// own window. The service then closes the main window without asking again,
+// with the question still up, and the run ends with both windows gone.
+TEST_F(CloseWindow, ARefusedCloseKeepsTheWindowUntilTheServiceClosesIt) {
+    for (const auto& [name, user_close] : kUserCloses) {
+        SCOPED_TRACE(name);
+        asks = 0;
+        QPointer<QWidget> question;
+        config.build = [&](OApp& app) {
+            build(app, false,
+                  {[&](OApp&) {
+                       QWidget* window = main_window();
+                       ASSERT_NE(window, nullptr);
+                       user_close(*window);
+                       EXPECT_EQ(asks, 1);
+                       EXPECT_TRUE(window->isVisible());
+                       EXPECT_TRUE(Ostrel::DesktopView::of(window)->render_pending());
+                   },
+                   [&](OApp&) {
+                       const auto& modals = Ostrel::DesktopView::of(main_window())->modals();
+                       ASSERT_EQ(modals.count("Closing/Question"), 1U);
+                       question = modals.at("Closing/Question").dialog;
+                       EXPECT_TRUE(question && question->isVisible());
+                   },
+                   [&](OApp& app) {
+                       ASSERT_TRUE(app.close_window_service);
+                       app.close_window_service();
+                       EXPECT_TRUE(main_window()->isVisible());  // not inside the caller
+                   }});
+        };
+        EXPECT_EQ(run(), 0);
+        EXPECT_EQ(asks, 1);
+        EXPECT_TRUE(question.isNull());
+    }
+}
+
+TEST_F(CloseWindow, AnAcceptedCloseEndsTheRunAtOnce) {
+    for (const auto& [name, user_close] : kUserCloses) {
+        SCOPED_TRACE(name);
+        asks = 0;
+        bool quit_hook = false;
+        config.build = [&](OApp& app) {
+            build(app, true, {[&](OApp&) { user_close(*main_window()); }});
+            app.before_quit = [&quit_hook] { quit_hook = true; };
+        };
+        EXPECT_EQ(run(), 0);
+        EXPECT_EQ(asks, 1);
+        EXPECT_TRUE(quit_hook);
+    }
+}
+
+// A quit signal, even while the question is up, leaves the loop the
+// ordinary way without asking again (a second question would end the child
+// with 3), and the process ends by the signal.
+TEST_F(CloseWindow, AQuitSignalQuitsWithoutAsking) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    config.build = [this](OApp& app) {
+        build(app, false,
+              {[](OApp&) { main_window()->close(); },
+               [](OApp& app) {
+                   app.close_request = [] {
+                       ::_exit(3);
+                       return true;
+                   };
+                   ::raise(SIGTERM);
+               }});
+        app.before_quit = [] { std::fputs("left the loop\n", stderr); };
+    };
+    EXPECT_EXIT(
+        {
+            ::signal(SIGTERM, SIG_DFL);  // whatever this test inherited
+            run();
+        },
+        testing::KilledBySignal(SIGTERM), "left the loop");
 }
 
 TEST(AssetDirs, TheDeployedLayoutReplacesTheConfiguredFolders) {

@@ -121,6 +121,10 @@ public:
     // Floating layers and modal overlays.
     void layout_floats();
 
+protected:
+    // Refuses the window system's close of a modal window (see show_modal).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Widget creation and layout.
     QWidget* create_widget(const RenderNode& node);

@@ -1,6 +1,10 @@
 // Modal overlays: a "Modal" node opens as a frameless, application-modal
 // window centred over the main window, above a backdrop that dims the root.
+// Only the store closes it: the window system's close (Alt+F4 on the
+// dialog) is refused, since it would hide the window while the store still
+// shows it, stranding the dimmed root with no dialog to answer.
 
+#include <QEvent>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -26,6 +30,7 @@ void DesktopView::show_modal(const RenderNode& node) {
     auto* dialog = new QWidget(root_, Qt::Dialog | Qt::FramelessWindowHint);
     dialog->setAttribute(Qt::WA_TranslucentBackground);
     dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->installEventFilter(this);
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -37,6 +42,17 @@ void DesktopView::show_modal(const RenderNode& node) {
                  window.y() + (window.height() - dialog->height()) / 2);
     dialog->show();
     modals_[node.path] = ModalEntry{dialog, backdrop};
+}
+
+bool DesktopView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        for (const auto& [path, modal] : modals_) {
+            if (modal.dialog != watched) continue;
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void DesktopView::close_modals_under(const std::string& path) {

@@ -31,6 +31,8 @@ using RowsHook = std::function<void(const std::vector<ListEntry>& rows)>;
 using ScanStatusHandler = std::function<void(const std::string& path, const std::string& status)>;
 using ThemePersistHook = std::function<void(const std::string& theme_name)>;
 using StorePersistHook = std::function<void(const std::string& key, const std::string& value)>;
+// Asked when the user closes the main window; false keeps it open.
+using CloseRequestHook = std::function<bool()>;
 
 // Callbacks handed to the services.
 using Callback = std::function<void()>;
@@ -120,6 +122,13 @@ public:
     // Run once when the event loop has ended, while the state and services
     // still stand: the last chance to write what is still pending.
     Callback before_quit;
+    // Asked when the user closes the main window (its close button, the
+    // window manager); false keeps the window open, as when the application
+    // asks first. Empty: the window closes. Quit signals never ask.
+    CloseRequestHook close_request;
+    // Closes the main window without asking close_request, from the event
+    // loop rather than inside the calling handler.
+    Callback close_window_service;
 
     // --- Persistent store ---
     std::map<std::string, std::string> store;

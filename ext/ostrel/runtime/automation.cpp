@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointingDevice>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
@@ -38,7 +39,23 @@ QWidget* find_below(QWidget& start, const QString& part) {
     return nullptr;
 }
 
-QLineEdit* line_editor_at(QWidget& widget) {
+// Where a step's text goes: the multi-line edit there unless hidden (a
+// multi-line editor keeps a hidden single-line edit beside it), with the
+// cursor at its end, else the single-line edit.
+QWidget* text_input_at(QWidget& widget) {
+    auto* text = qobject_cast<QTextEdit*>(&widget);
+    if (text == nullptr) {
+        for (QTextEdit* found : widget.findChildren<QTextEdit*>()) {
+            if (!found->isHidden()) {
+                text = found;
+                break;
+            }
+        }
+    }
+    if (text != nullptr) {
+        text->moveCursor(QTextCursor::End);
+        return text;
+    }
     if (auto* editor = qobject_cast<QLineEdit*>(&widget)) return editor;
     return widget.findChild<QLineEdit*>();
 }
@@ -141,7 +158,7 @@ void perform_automation_step(const std::string& step) {
     QWidget* widget = find_automation_widget(parsed.parts);
     if (!widget) return;
     if (parsed.has_text) {
-        QLineEdit* editor = line_editor_at(*widget);
+        QWidget* editor = text_input_at(*widget);
         if (!editor) return;
         QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, parsed.text, false, 1);
         QCoreApplication::sendEvent(editor, &key);

@@ -6,7 +6,8 @@
 // ",", default "Toggle") and the delays OSTREL_SHOT_DELAY (200 ms),
 // OSTREL_CLICK_DELAY (1 ms) and OSTREL_SHOT2_DELAY (100 ms). A step is a
 // path of object names separated by "/" ("Name*" matches a prefix), clicked,
-// or followed by "=" and a text typed into the single-line editor there; a
+// or followed by "=" and a text typed into the editor there (at the end of a
+// multi-line one); a
 // path beginning with "~" only moves the pointer onto the widget (an enter
 // event), so a screenshot shows its hover look.
 
@@ -47,8 +48,8 @@ AutomationStep parse_automation_step(const std::string& step);
 QWidget* find_automation_widget(const std::vector<QString>& parts);
 
 // Clicks the step's widget (left press at (5, 5)), enters it (hover steps)
-// or types its text into the single-line editor there; a step that finds
-// nothing does nothing.
+// or types its text into the editor there: the shown multi-line edit, at its
+// end, else the single-line edit. A step that finds nothing does nothing.
 void perform_automation_step(const std::string& step);
 
 // Where the screenshot of the n-th further window goes: the second

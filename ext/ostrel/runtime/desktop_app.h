@@ -35,7 +35,8 @@ struct DesktopAppConfig {
 // frameless main window and the event loop. Returns 1 when no theme could be
 // loaded (after printing "Ostrel: failed to initialize
 // (themes/styles/theme)." on standard error), else the event loop's result.
-// SIGTERM, SIGINT and SIGHUP quit the loop the ordinary way; the process
+// Closing the main window asks OApp::close_request first. SIGTERM, SIGINT
+// and SIGHUP quit the loop the ordinary way, without asking; the process
 // then ends by that signal instead of returning. Call once, from main.
 int run_desktop(int argc, char** argv, const DesktopAppConfig& config);
 

@@ -11,6 +11,7 @@
 #include "ext/ostrel/engine/oapp.h"
 #include "ext/ostrel/engine/qt/theme_sources.h"
 #include "ext/ostrel/runtime/automation.h"
+#include "ext/ostrel/runtime/close_guard.h"
 #include "ext/ostrel/runtime/desktop_app.h"
 #include "ext/ostrel/runtime/desktop_services.h"
 #include "ext/ostrel/runtime/desktop_settings.h"
@@ -62,6 +63,7 @@ void drop_services(OApp& app) {
     app.process_service = nullptr;
     app.timer_service = nullptr;
     app.post_service = nullptr;
+    app.close_window_service = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -87,6 +89,7 @@ int run_window(OApp& app, const DesktopAppConfig& config, const std::string& the
 
     set_icons(config);
     std::unique_ptr<QWidget> window(create_desktop_view(app));
+    new CloseGuard(app, *window);  // owned by the window
     show_main_window(*window, config);
     start_multimedia_warmup();
     if (qEnvironmentVariableIsSet("OSTREL_SHOT")) {
