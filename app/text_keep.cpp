@@ -1,5 +1,7 @@
 #include "app/text_keep.h"
 
+#include <utility>
+
 namespace Scribenta {
 
 void ReloadKeepingText::operator()() const {
@@ -13,6 +15,13 @@ void ReloadKeepingText::operator()() const {
     shell->reload();
     keep->keep = false;
     keep->follow = false;
+}
+
+std::function<void()> following_redraw(const std::shared_ptr<const Shell>& shell,
+                                       std::shared_ptr<UnsavedTextKeep> keep) {
+    return [weak_shell = std::weak_ptr<const Shell>(shell), keep = std::move(keep)] {
+        if (auto held = weak_shell.lock()) ReloadKeepingText{held, keep, true}();
+    };
 }
 
 }  // namespace Scribenta

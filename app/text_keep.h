@@ -6,6 +6,7 @@
 // other reload (after "Discard", another configuration, a view switch)
 // loads the files again.
 
+#include <functional>
 #include <memory>
 
 #include "app/shell.h"
@@ -29,5 +30,11 @@ struct ReloadKeepingText {
     bool follow = false;
     void operator()() const;
 };
+
+// The shell's redraw after another program changed its file (Shell::redraw):
+// a ReloadKeepingText that follows moved items. It holds the shell only
+// weakly, since the shell stores it.
+std::function<void()> following_redraw(const std::shared_ptr<const Shell>& shell,
+                                       std::shared_ptr<UnsavedTextKeep> keep);
 
 }  // namespace Scribenta

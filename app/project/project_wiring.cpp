@@ -80,9 +80,7 @@ ProjectWiring wire_project_configurator(const ProjectWiringContext& context) {
         render.shell = weak_shell.lock();
         if (render.shell) render(*shown, state->member_index);
     };
-    shell.redraw = [weak_shell = std::weak_ptr<const Shell>(context.shell), keep = w.text_keep] {
-        if (auto held = weak_shell.lock()) ReloadKeepingText{held, keep, true}();
-    };
+    shell.redraw = following_redraw(context.shell, w.text_keep);
     w.show_project_tab =
         ShowProjectTab{&app, context.shell, context.flush_edits, w.render_project_form};
 

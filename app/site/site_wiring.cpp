@@ -80,10 +80,7 @@ SiteWiring wire_site_configurator(const SiteWiringContext& context) {
         context.shell->reload = [form = site.form, shown = context.shown_config_path] {
             Scribenta::populate_site_form(*form, shown());
         };
-        context.shell->redraw = [weak_shell = std::weak_ptr<const Shell>(context.shell),
-                                 keep = site.list_panels.policy_keep] {
-            if (auto shell = weak_shell.lock()) ReloadKeepingText{shell, keep, true}();
-        };
+        context.shell->redraw = following_redraw(context.shell, site.list_panels.policy_keep);
     }
     return site;
 }

@@ -7,9 +7,8 @@
 // OSTREL_CLICK_DELAY (1 ms) and OSTREL_SHOT2_DELAY (100 ms). A step is a
 // path of object names separated by "/" ("Name*" matches a prefix), clicked,
 // or followed by "=" and a text typed into the editor there (at the end of a
-// multi-line one); a
-// path beginning with "~" only moves the pointer onto the widget (an enter
-// event), so a screenshot shows its hover look.
+// multi-line one); a path beginning with "~" only moves the pointer onto the
+// widget (an enter event), so a screenshot shows its hover look.
 
 #include <QString>
 #include <string>
