@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/close_window.h"
 #include "app/home_actions.h"
 #include "app/open_configs.h"
 #include "app/text_view.h"
@@ -103,13 +104,7 @@ AppContext declare_window(Ostrel::OApp& app) {
     }
     wire_project_side(ctx);
     wire_open_configs(app, ctx.configs);
-    // Closing the window asks about unsaved text as leaving a configuration
-    // does; Discard closes it without asking again.
-    app.close_request = [&app, configs = ctx.configs] {
-        return configs->confirm_close_window([&app] {
-            if (app.close_window_service) app.close_window_service();
-        });
-    };
+    app.close_request = CloseWindowRequest{&app, ctx.configs, ctx.flush_edits};
     wire_home_actions(app, HomeActions{&app, ctx.configs, ctx.show_message});
     return ctx;
 }

@@ -273,9 +273,8 @@ void tell(const FlushEdits& flush, const std::string& message) {
     }
 }
 
-// Flushes and reports; true when another program had changed a list the
-// form shows, which the form now shows as it is.
-bool flush_and_report(const FlushEdits& flush_edits) {
+// Flushes and reports what the user was told.
+FlushOutcome flush_and_report(const FlushEdits& flush_edits) {
     bump_generation(*flush_edits.edits);
     FlushOutcome outcome;
     try {
@@ -288,13 +287,15 @@ bool flush_and_report(const FlushEdits& flush_edits) {
     if (changed) redraw_form(flush_edits);
     tell(flush_edits,
          joined(changed ? changed_elsewhere_message(outcome.changed) : "", outcome.problem));
-    return changed;
+    return outcome;
 }
 
 // The check of config_list_unchanged and manifest_list_unchanged.
 bool list_unchanged(const FlushEdits& flush, const std::string& path, bool manifest,
                     const std::string& list, std::uint64_t drawn) {
-    if (flush_and_report(flush)) return false;
+    // Another program had changed a list the form shows: the form now
+    // shows it as it is, and a position chosen before means nothing.
+    if (!flush_and_report(flush).changed.empty()) return false;
     const EditState& edits = *flush.edits;
     if (edits.config_path.empty()) return true;
     // Redrawn while the user was being asked: the redraw was for another
@@ -315,6 +316,11 @@ bool list_unchanged(const FlushEdits& flush, const std::string& path, bool manif
 
 void FlushEdits::operator()() const {
     flush_and_report(*this);
+}
+
+bool FlushEdits::flush_saved_all() const {
+    const FlushOutcome outcome = flush_and_report(*this);
+    return outcome.changed.empty() && outcome.problem.empty();
 }
 
 bool FlushEdits::config_list_unchanged(const std::string& list, std::uint64_t drawn) const {

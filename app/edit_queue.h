@@ -78,6 +78,11 @@ struct FlushEdits {
     bool on_screen = true;          // false at quit: nothing is shown to redraw any more
     void operator()() const;
 
+    // Flushes as the call above does; true when everything queued was
+    // written: nothing was dropped for another program's change of a list
+    // and nothing failed. Otherwise the message dialog now says why.
+    bool flush_saved_all() const;
+
     // Flushes, then tells whether an entry the user chose by its position
     // in `list` (a JSON pointer such as "/facts") of the configuration
     // file, or of the build manifest at `manifest`, is still the entry at

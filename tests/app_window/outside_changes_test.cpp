@@ -409,5 +409,81 @@ TEST_F(OutsideChanges, TopicsOfTheManifestAreGuardedAlike) {
     EXPECT_EQ(app.value(kTopics + "/File Editor"), "topic b, unsaved");
 }
 
+// Closing the window within the quiet period after an edit: the edit is
+// written first, or the window stays open and says why; closing it again
+// with no edit since goes on.
+struct CloseCase {
+    const char* name;
+    std::string outside;   // what another program writes after the form was drawn, "" for nothing
+    std::string node;      // where the user types before closing
+    std::string expected;  // the message the first close shows, "" for none
+};
+
+void PrintTo(const CloseCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const std::string kUnchangedConfig = facts_config(kAlphaBeta);
+
+class ClosingCases : public OutsideChanges, public testing::WithParamInterface<CloseCase> {};
+
+TEST_P(ClosingCases, QueuedEditsAreWrittenOrTheWindowStaysAndSaysWhy) {
+    const CloseCase& c = GetParam();
+    const fs::path config = open_project(kUnchangedConfig);
+    int closes = 0;
+    app.close_window_service = [&closes] { ++closes; };
+    const std::string on_disk = c.outside.empty() ? kUnchangedConfig : c.outside;
+    dir.write("p/.scribenta-project", on_disk);
+    type(c.node, "typed");
+
+    const bool closed = app.close_request();
+    const std::string shown = message();
+    if (c.expected.empty()) {
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(shown, "");
+        EXPECT_EQ(TempDir::read(config).find("typed") != std::string::npos, true);
+        return;
+    }
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(shown, c.expected == "changed" ? changed_message(config) : c.expected);
+    EXPECT_EQ(TempDir::read(config), on_disk);
+    EXPECT_TRUE(app.close_request());
+    EXPECT_EQ(closes, 0);  // closed by the window itself, not through a question
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, ClosingCases,
+    testing::Values(CloseCase{"ListChangedElsewhere", facts_config(kInserted), fact_value(1),
+                              "changed"},
+                    CloseCase{"FileBrokenElsewhere", "{\"slug\": \"p\",\n", kName,
+                              "Couldn't Save Changes | Couldn't save .scribenta-project: it is "
+                              "not valid JSON (line 2)."},
+                    CloseCase{"Written", "", fact_value(1), ""}),
+    [](const testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
+
+// Unsaved file text as well: the message comes first, then the question.
+TEST_F(OutsideChanges, ClosingTellsOfADroppedEditBeforeAskingAboutUnsavedText) {
+    dir.write("p/src/README.md", "readme");
+    dir.write("p/src/.scribenta", R"({"build": {"readme": "README.md"}})");
+    const auto with_readme = [](const std::string& facts) {
+        return R"({"slug": "p", "name": "P", "build": {"source_path": "src"}, "facts": [)" + facts +
+               "]}\n";
+    };
+    const fs::path config = open_project(with_readme(kAlphaBeta));
+    dir.write("p/.scribenta-project", with_readme(kInserted));
+    type(fact_value(1), "typed");
+    const std::string readme = kPanels + "/Readme Panel/Readme Editor";
+    type(readme, "readme typed");
+
+    EXPECT_FALSE(app.close_request());
+    EXPECT_EQ(message(), changed_message(config));
+    EXPECT_EQ(question(), "");
+    dismiss_message();
+    EXPECT_EQ(app.value(readme), "readme typed");
+    EXPECT_FALSE(app.close_request());
+    EXPECT_EQ(question(),
+              "The README editor has unsaved changes. Closing the window will discard them.");
+}
+
 }  // namespace
 }  // namespace window_test
