@@ -78,8 +78,10 @@ AppContext declare_window(Ostrel::OApp& app) {
     ctx.flush_edits = FlushEdits{&app, ctx.edits, ctx.current, ctx.show_message};
     ctx.queue_edit = QueueEdit{&app, ctx.edits, ctx.flush_edits, false};
     ctx.queue_source_edit = QueueEdit{&app, ctx.edits, ctx.flush_edits, true};
-    // Edits typed within the quiet period before the window closes are
-    // written too, not dropped with the pending timer.
+    // Edits typed within the quiet period before a quit signal (or before
+    // closing again after a write that failed) are written too, not dropped
+    // with the pending timer. Closing the window writes them first itself,
+    // while it can still show what came of them.
     FlushEdits at_quit = ctx.flush_edits;
     at_quit.on_screen = false;
     app.before_quit = at_quit;
