@@ -12,9 +12,8 @@ bool CloseWindowRequest::operator()() const {
         *told = edits.generation;
         return false;
     }
-    Ostrel::OApp* const window_app = app;
-    return configs->confirm_close_window([window_app] {
-        if (window_app->close_window_service) window_app->close_window_service();
+    return configs->confirm_close_window([app = app] {
+        if (app->close_window_service) app->close_window_service();
     });
 }
 

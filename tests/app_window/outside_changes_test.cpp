@@ -441,7 +441,7 @@ TEST_P(ClosingCases, QueuedEditsAreWrittenOrTheWindowStaysAndSaysWhy) {
     if (c.expected.empty()) {
         EXPECT_TRUE(closed);
         EXPECT_EQ(shown, "");
-        EXPECT_EQ(TempDir::read(config).find("typed") != std::string::npos, true);
+        EXPECT_NE(TempDir::read(config).find("typed"), std::string::npos);
         return;
     }
     EXPECT_FALSE(closed);
