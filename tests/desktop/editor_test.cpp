@@ -171,6 +171,63 @@ TEST_F(EditorScreen, LeavingAFieldEmptyBringsBackTheTextItHeldWhenEntered) {
     EXPECT_EQ(log.events.back(), "EdApp/Title|input:Fresh");
 }
 
+// A form redrawn from its file writes the file's value into the store, often
+// the very value of the drawing before, so no patch comes; the editor still
+// shows it in place of what was typed. Renders while the user types leave
+// the text and the cursor alone.
+TEST_F(EditorScreen, AValueTheApplicationWritesReplacesTypedTextEvenWithTheSameNodeText) {
+    struct Case {
+        const char* path;
+        bool multiline;
+    };
+    const Case cases[] = {{"EdApp/Name", false}, {"EdApp/Notes", true}};
+    for (const Case& c : cases) app.texts[c.path] = app.values[c.path] = "MIT";
+    ViewHarness view(app);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        log.events.clear();
+        auto* editor = view.widget_as<EditorWidget>(c.path);
+        ASSERT_TRUE(editor != nullptr && editor->multiline == c.multiline);
+        const auto shown = [&] {
+            return (c.multiline ? editor->multiline_text() : editor->line_edit->text())
+                .toStdString();
+        };
+        const auto cursor = [&] {
+            return c.multiline ? editor->text_edit->textCursor().position()
+                               : editor->line_edit->cursorPosition();
+        };
+        const auto place_cursor = [&](int at) {
+            if (!c.multiline) return editor->line_edit->setCursorPosition(at);
+            QTextCursor moved = editor->text_edit->textCursor();
+            moved.setPosition(at);
+            editor->text_edit->setTextCursor(moved);
+        };
+
+        ASSERT_TRUE(view.type_into(c.path, ""));
+        place_cursor(3);
+        QTest::keyClicks(c.multiline ? static_cast<QWidget*>(editor->text_edit)
+                                     : static_cast<QWidget*>(editor->line_edit),
+                         "X");
+        place_cursor(1);
+        process_events();  // the render of the input
+        view.render();
+        EXPECT_EQ(shown(), "MITX");
+        EXPECT_EQ(cursor(), 1);
+
+        // The redraw: the store gets the file's value, the node text stays.
+        app.values[c.path] = "MIT";
+        view.render();
+        EXPECT_EQ(shown(), "MIT");
+        EXPECT_EQ(log.events, (std::vector<std::string>{std::string(c.path) + "|input:MITX"}));
+
+        place_cursor(3);
+        QTest::keyClicks(c.multiline ? static_cast<QWidget*>(editor->text_edit)
+                                     : static_cast<QWidget*>(editor->line_edit),
+                         "Y");
+        EXPECT_EQ(log.events.back(), std::string(c.path) + "|input:MITY");
+    }
+}
+
 TEST_F(EditorScreen, MultilineTextComesBackByteForByte) {
     const std::string file = "line one\r\nline\u00a0two\r\n\r\n";
     app.values["EdApp/Notes"] = file;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ext/ostrel/desktop/control_states.h"
+#include "ext/ostrel/desktop/editor_widget.h"
 #include "ext/ostrel/desktop/root_container.h"
 
 namespace Ostrel {
@@ -104,8 +105,17 @@ void DesktopView::apply_patches(const std::vector<Patch>& patches) {
         }
     }
     applying_ = false;
+    follow_editor_values();
     layout_floats();
     schedule_video_check();
+}
+
+void DesktopView::follow_editor_values() {
+    for (auto& [path, entry] : registry_) {
+        if (entry.editor == nullptr) continue;
+        if (auto value = oapp_->values.find(path); value != oapp_->values.end())
+            entry.editor->follow_value(value->second);
+    }
 }
 
 void DesktopView::mount(const Patch& patch) {

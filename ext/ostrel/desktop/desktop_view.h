@@ -159,6 +159,9 @@ private:
     DNode* parent_entry(const std::string& path);
     DNode* find_mut(const std::string& path);
     void mount_at(const Patch& patch, std::optional<int> position);
+    // Shows in each editor a value the application wrote into the store,
+    // even when its node text stayed the same and no patch came.
+    void follow_editor_values();
     void render_now();
     // Where the node's outer widget stands in its parent's layout.
     std::optional<int> layout_position(const std::string& path);

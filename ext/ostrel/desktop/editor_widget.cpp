@@ -76,8 +76,34 @@ void EditorWidget::set_multiline_text(const QString& value) {
     last_multiline_ = multiline_text();
 }
 
+void EditorWidget::show_text(const QString& value) {
+    if (multiline && text_edit != nullptr) {
+        if (multiline_text() == value) return;
+        set_multiline_text(value);
+        if (text_edit->isReadOnly()) {
+            text_edit->verticalScrollBar()->setValue(text_edit->verticalScrollBar()->maximum());
+        }
+        return;
+    }
+    // The node text written since is what leaving the field empty restores.
+    restore_text = value;
+    if (line_edit->text() != value) line_edit->setText(value);
+    set_label_state(this, true);
+}
+
+void EditorWidget::follow_value(const std::string& value) {
+    if (seen_value == value) return;
+    seen_value = value;
+    show_text(QString::fromStdString(value));
+}
+
+void EditorWidget::report(const QString& value) {
+    seen_value = value.toStdString();
+    if (on_change) on_change(*seen_value);
+}
+
 void EditorWidget::on_line_edit_edited(const QString& value) {
-    if (on_change) on_change(value.toStdString());
+    report(value);
     set_label_state(this, false);
 }
 
@@ -87,7 +113,7 @@ void EditorWidget::on_text_edit_changed() {
     // Format-only changes re-emit textChanged; only new text is an edit.
     if (value == last_multiline_) return;
     last_multiline_ = value;
-    on_change(value.toStdString());
+    report(value);
 }
 
 bool EditorWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -99,7 +125,7 @@ bool EditorWidget::eventFilter(QObject* watched, QEvent* event) {
             // be older than what the user saved since, so the text of this
             // visit's start comes back.
             line_edit->setText(restore_text);
-            if (on_change) on_change(restore_text.toStdString());
+            report(restore_text);
         }
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             set_label_state(this, false);
@@ -274,7 +300,8 @@ void configure_single_line(EditorWidget* editor, const NodeStyle& style,
     edit->setFont(sized_font(edit->font(), editor->large_size, editor->family, false));
     editor->placeholder_label->setText(QString::fromStdString(placeholder));
     if (first ? !text.isEmpty() : text != editor->applied_text) {
-        edit->setText(text);
+        // Text already shown stays as it is, and the cursor where it is.
+        if (edit->text() != text) edit->setText(text);
         editor->restore_text = text;
     }
     editor->applied_text = text;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ext/ostrel/desktop/vbox_widget.h"
@@ -55,6 +56,16 @@ public:
     QString multiline_text() const;
     // Fills the multi-line edit without reporting it as an edit.
     void set_multiline_text(const QString& value);
+    // Shows a text the application chose, without reporting it as an edit.
+    void show_text(const QString& value);
+    // The store's value of this editor as last seen here: what the user
+    // typed (which the store took) or what the application wrote there.
+    std::optional<std::string> seen_value;
+    // Brings a value the application wrote into the store since into view.
+    // A value the editor reported itself is no news, so a render while the
+    // user types never touches the text or the cursor; a form redrawn from
+    // its file with the value it had before still replaces what was typed.
+    void follow_value(const std::string& value);
     // Places the placeholder label at progress p (0 resting, 1 floated).
     void place_label(double progress);
 
@@ -71,6 +82,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Every user edit goes out here, so seen_value always knows it.
+    void report(const QString& value);
+
     QString last_multiline_;  // last text set or reported
     // Line end of the text last set, given back for every paragraph break;
     // the document itself keeps no "\r".

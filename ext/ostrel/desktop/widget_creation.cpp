@@ -69,14 +69,16 @@ QWidget* DesktopView::create_widget(const RenderNode& node) {
         configure_editor(editor, style, style.placeholder, node.text, true);
         const std::string path = node.path;
         editor->on_change = [this, path](const std::string& text) { on_editor_input(path, text); };
-        auto value = oapp_->values.find(path);
-        if (value != oapp_->values.end() && value->second != node.text) {
-            const QString shown = QString::fromStdString(oapp_->value(path));
-            if (editor->multiline) {
-                editor->set_multiline_text(shown);
-            } else {
-                editor->line_edit->setText(shown);
-                set_label_state(editor, true);
+        if (auto value = oapp_->values.find(path); value != oapp_->values.end()) {
+            editor->seen_value = value->second;
+            if (value->second != node.text) {
+                const QString shown = QString::fromStdString(value->second);
+                if (editor->multiline) {
+                    editor->set_multiline_text(shown);
+                } else {
+                    editor->line_edit->setText(shown);
+                    set_label_state(editor, true);
+                }
             }
         }
         apply_fixed_size(editor, style);
