@@ -99,7 +99,7 @@ AppContext declare_window(Ostrel::OApp& app) {
 
     wire_site_side(ctx);
     for (const auto& shell : {ctx.site_shell, ctx.project_shell}) {
-        wire_text_view(app, shell, ctx.edits);
+        wire_text_view(app, shell, ctx.edits, ctx.show_confirm);
     }
     for (const auto& shell : {ctx.site_shell, ctx.project_shell}) {
         wire_view_bar(app, SwitchView{&app, ctx.edits, ctx.flush_edits, ctx.show_confirm, shell});

@@ -1,5 +1,6 @@
 #include "app/file_editor.h"
 
+#include "app/changed_elsewhere.h"
 #include "app/fields.h"
 #include "app/text_file.h"
 #include "config/safe_write.h"
@@ -19,14 +20,15 @@ std::shared_ptr<FileEditor> make_file_editor(const std::string& status_bar,
     return editor;
 }
 
-void wire_file_editor(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor) {
+void wire_file_editor(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor,
+                      const ShowConfirm& ask) {
     app.toggle_state(editor->save_key, "Disabled");
     app.set_checked(editor->wrap_key, true);
     Ostrel::OApp* store = &app;
     app.on_change(editor->text_key,
                   [store, editor](const std::string&) { refresh_editor_status(*store, *editor); });
     app.on_click(editor->wrap_key, [store, editor] { on_wrap_toggled(*store, *editor); });
-    app.on_click(editor->save_key, [store, editor] { on_file_editor_save(*store, *editor); });
+    app.on_click(editor->save_key, FileEditorSave{store, editor, ask});
 }
 
 void load_file_editor(Ostrel::OApp& app, FileEditor& editor, const std::string& path) {
@@ -83,6 +85,16 @@ void on_file_editor_save(Ostrel::OApp& app, FileEditor& editor) {
     if (!safe_write_file(editor.path, text)) return;
     editor.saved_text = text;
     refresh_editor_status(app, editor);
+}
+
+void FileEditorSave::operator()() const {
+    if (!editor->loaded || editor->save_disabled || editor->path.empty()) return;
+    const std::string path = editor->path;
+    write_or_ask(ask, path, editor->saved_text, app->value(editor->text_key),
+                 [store = app, editor = editor, path] {
+                     // Replace writes the file it was asked about, or nothing.
+                     if (editor->path == path) on_file_editor_save(*store, *editor);
+                 });
 }
 
 ShellGuard file_editor_guard(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor,

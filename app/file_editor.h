@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "app/dialogs.h"
 #include "app/shell.h"
 
 namespace Ostrel {
@@ -41,8 +42,10 @@ std::shared_ptr<FileEditor> make_file_editor(const std::string& status_bar,
                                              const std::string& not_found_message);
 
 // Puts "Disabled" on Save and "Checked" on Wrap, and registers the text
-// change, Wrap and Save handlers. Called once per editor.
-void wire_file_editor(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor);
+// change, Wrap and Save handlers (FileEditorSave, asking through `ask`).
+// Called once per editor.
+void wire_file_editor(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor,
+                      const ShowConfirm& ask);
 
 // Shows a file, or none for an empty path, dropping unsaved text without
 // asking. Only a regular file (links followed) read whole is loaded; a
@@ -64,6 +67,16 @@ void on_wrap_toggled(Ostrel::OApp& app, FileEditor& editor);
 // write changes nothing: the text stays, "Unsaved changes" stays and Save
 // stays enabled.
 void on_file_editor_save(Ostrel::OApp& app, FileEditor& editor);
+
+// The Save button: on_file_editor_save, but when another program changed
+// the file since it was read or written here, only after "Replace" (see
+// changed_elsewhere.h).
+struct FileEditorSave {
+    Ostrel::OApp* app = nullptr;
+    std::shared_ptr<FileEditor> editor;
+    ShowConfirm ask;
+    void operator()() const;
+};
 
 // The shell guard of an editor: dirty while it holds unsaved text.
 ShellGuard file_editor_guard(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor,

@@ -15,11 +15,12 @@ void wire_project_side(AppContext& ctx) {
     // The tab sync reaches back to the open configurations weakly: they own
     // the hooks that hold this wiring's operations.
     std::weak_ptr<OpenConfigs> configs = ctx.configs;
-    const ProjectWiring wiring =
-        wire_project_configurator({ctx.app, ctx.project_shell, ctx.edits, ctx.flush_edits,
-                                   ctx.queue_edit, ctx.configs->shown, [configs] {
-                                       if (auto open = configs.lock()) open->sync_config_tab();
-                                   }});
+    const ProjectWiring wiring = wire_project_configurator(
+        {ctx.app, ctx.project_shell, ctx.edits, ctx.flush_edits, ctx.queue_edit, ctx.configs->shown,
+         [configs] {
+             if (auto open = configs.lock()) open->sync_config_tab();
+         },
+         ctx.show_confirm});
     const ProjectPanelContext panels{ctx.app,          ctx.project_shell, ctx.edits,
                                      ctx.flush_edits,  ctx.queue_edit,    ctx.queue_source_edit,
                                      ctx.show_message, ctx.show_confirm,  ctx.configs->shown};

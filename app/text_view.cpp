@@ -1,5 +1,6 @@
 #include "app/text_view.h"
 
+#include "app/changed_elsewhere.h"
 #include "app/json_status.h"
 #include "app/shell_status.h"
 #include "config/safe_write.h"
@@ -40,6 +41,21 @@ void TextViewChanged::operator()(const std::string& text) const {
 }
 
 void TextViewSave::operator()() const {
+    if (shell->save_disabled || edits->config_path.empty()) return;
+    const std::string text = app->value(shell->text_editor);
+    std::string status;
+    if (!check_json_text(text, status)) return;
+    const std::string path = edits->config_path;
+    // The stored answer holds no question of its own: the dialog holds the
+    // answer, and the two would keep each other alive.
+    const TextViewSave writer{app, edits, shell, {}};
+    write_or_ask(ask, path, edits->text, text, [writer, path] {
+        // Replace writes the configuration it was asked about, or nothing.
+        if (writer.edits->config_path == path) writer.write();
+    });
+}
+
+void TextViewSave::write() const {
     if (shell->save_disabled || edits->config_path.empty()) return;
     const std::string text = app->value(shell->text_editor);
     std::string status;
@@ -100,9 +116,9 @@ void SwitchView::switch_to_editor_view() const {
 }
 
 void wire_text_view(Ostrel::OApp& app, const std::shared_ptr<Shell>& shell,
-                    const std::shared_ptr<EditState>& edits) {
+                    const std::shared_ptr<EditState>& edits, const ShowConfirm& ask) {
     app.on_change(shell->text_editor, TextViewChanged{&app, edits, shell});
-    app.on_click(shell->save_button, TextViewSave{&app, edits, shell});
+    app.on_click(shell->save_button, TextViewSave{&app, edits, shell, ask});
 }
 
 void wire_view_bar(Ostrel::OApp& app, const SwitchView& switch_view) {

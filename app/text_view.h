@@ -41,12 +41,17 @@ struct TextViewChanged {
 
 // on_text_view_save: writes valid JSON unchanged through the safe whole-file
 // write and reloads the forms from it. A failed write keeps the user's text,
-// "Unsaved changes" and an enabled Save.
+// "Unsaved changes" and an enabled Save. When another program changed the
+// file since it was last read or written here (the form's own writes
+// included), it asks first and writes only on "Replace".
 struct TextViewSave {
     Ostrel::OApp* app = nullptr;
     std::shared_ptr<EditState> edits;
     std::shared_ptr<Shell> shell;
+    ShowConfirm ask;
     void operator()() const;
+    // The write itself, without the question; Replace runs it.
+    void write() const;
 };
 
 // switch_view, bound to one shell: the view-bar handlers call it with
@@ -65,7 +70,7 @@ struct SwitchView {
 
 // Registers the text view's change and Save handlers of one shell.
 void wire_text_view(Ostrel::OApp& app, const std::shared_ptr<Shell>& shell,
-                    const std::shared_ptr<EditState>& edits);
+                    const std::shared_ptr<EditState>& edits, const ShowConfirm& ask);
 
 // Registers the two view-bar tab handlers of the shell `switch_view` is
 // bound to.

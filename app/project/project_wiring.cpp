@@ -9,13 +9,13 @@ namespace Scribenta {
 
 namespace {
 
-std::shared_ptr<FileEditor> add_file_editor(Ostrel::OApp& app, Shell& shell,
+std::shared_ptr<FileEditor> add_file_editor(Ostrel::OApp& app, Shell& shell, const ShowConfirm& ask,
                                             const std::string& status_bar,
                                             const std::string& text_key,
                                             const std::string& not_found,
                                             const std::string& guard_name) {
     auto editor = make_file_editor(status_bar, text_key, not_found);
-    wire_file_editor(app, editor);
+    wire_file_editor(app, editor, ask);
     shell.guards.push_back(file_editor_guard(app, editor, guard_name));
     return editor;
 }
@@ -46,15 +46,15 @@ ProjectWiring wire_project_configurator(const ProjectWiringContext& context) {
     w.paths = project_paths(shell);
 
     w.readme_editor =
-        add_file_editor(app, shell, w.paths.readme + "/Readme Status Bar",
+        add_file_editor(app, shell, context.show_confirm, w.paths.readme + "/Readme Status Bar",
                         w.paths.readme + "/Readme Editor", "README not found", "README editor");
     app.set_visible(w.paths.readme_create_row, false);
-    w.license_editor = add_file_editor(app, shell, w.paths.license + "/License Status Bar",
-                                       w.paths.license + "/License Editor",
-                                       "License file not found", "License editor");
+    w.license_editor = add_file_editor(
+        app, shell, context.show_confirm, w.paths.license + "/License Status Bar",
+        w.paths.license + "/License Editor", "License file not found", "License editor");
     app.set_visible(w.paths.license_create_row, false);
     w.topics_editor =
-        add_file_editor(app, shell, w.paths.topics + "/File Status Bar",
+        add_file_editor(app, shell, context.show_confirm, w.paths.topics + "/File Status Bar",
                         w.paths.topics + "/File Editor", "Topic source not found", "Topics editor");
 
     set_project_build_disabled(app, *w.state, w.paths.build_button, true);

@@ -40,6 +40,8 @@ struct ProjectWiringContext {
     std::shared_ptr<OpenConfig> shown;
     // Copies the shown configuration's logo and members into its left tab.
     std::function<void()> sync_config_tab;
+    // The confirmation dialog, asked by the file editors' Save.
+    ShowConfirm show_confirm;
 };
 
 // What the wiring made. Every member shares its state with the registered

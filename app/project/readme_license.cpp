@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/fields.h"
+#include "app/path_change.h"
 #include "app/project/new_file.h"
 #include "ext/ostrel/engine/oapp.h"
 
@@ -14,27 +15,36 @@ std::string config_folder(const EditState& edits) {
     return std::filesystem::path(edits.config_path).parent_path().string();
 }
 
-// The file a path field names, resolved below the source root; "" for none.
-std::string named_file(const EditState& edits, const ProjectState& state, const std::string& text) {
-    return text.empty() ? std::string()
-                        : resolve_config_path(config_folder(edits), state.source_path, text);
+// The file a path field names, resolved below the source root `root`; ""
+// for none.
+std::string named_file(const EditState& edits, const std::string& root, const std::string& text) {
+    return text.empty() ? std::string() : resolve_config_path(config_folder(edits), root, text);
 }
 
-void reload_from_field(Ostrel::OApp& app, const EditState& edits, const ProjectState& state,
+// The file the panel's path field names below `root`.
+std::string field_file(const Ostrel::OApp& app, const EditState& edits, const std::string& root,
                        const ProjectFilePanel& panel) {
-    load_file_editor(app, *panel.editor, named_file(edits, state, app.value(panel.path_field)));
+    return named_file(edits, root, app.value(panel.path_field));
 }
 
 }  // namespace
 
 ProjectFilePanel readme_panel(const ProjectWiring& wiring) {
-    return {"/build/readme", "README.md", wiring.paths.readme_path_field,
-            wiring.paths.readme_create_row, wiring.readme_editor};
+    return {"/build/readme",
+            "README.md",
+            wiring.paths.readme_path_field,
+            wiring.paths.readme_create_row,
+            wiring.readme_editor,
+            "README editor"};
 }
 
 ProjectFilePanel license_panel(const ProjectWiring& wiring) {
-    return {"/build/license", "LICENSE", wiring.paths.license_path_field,
-            wiring.paths.license_create_row, wiring.license_editor};
+    return {"/build/license",
+            "LICENSE",
+            wiring.paths.license_path_field,
+            wiring.paths.license_create_row,
+            wiring.license_editor,
+            "License editor"};
 }
 
 void RefreshCreateRow::operator()() const {
@@ -49,10 +59,19 @@ void RefreshCreateRow::operator()() const {
 }
 
 void ProjectFilePathChanged::operator()(const std::string& text) const {
-    ctx.queue_source_edit(panel.pointer, text);
-    if (!ctx.config_open()) return;
-    load_file_editor(*ctx.app, *panel.editor, named_file(*ctx.edits, *state, text));
-    RefreshCreateRow{ctx.app, panel, state}();
+    if (!ctx.config_open()) return;  // nothing to queue into
+    const std::string next = named_file(*ctx.edits, state->source_path, text);
+    change_path_or_ask(*ctx.app, ctx.show_confirm, {{panel.editor, panel.guard_name, next}},
+                       panel.path_field, kept_field_text(*ctx.edits, true, panel.pointer), text,
+                       [app = ctx.app, queue = ctx.queue_source_edit, edits = ctx.edits,
+                        config = ctx.edits->config_path, panel = panel, state = state, text, next] {
+                           if (edits->config_path != config) return false;
+                           queue(panel.pointer, text);
+                           // A path that names the file shown keeps its unsaved text.
+                           reload_file_editor(*app, *panel.editor, next, true);
+                           RefreshCreateRow{app, panel, state}();
+                           return true;
+                       });
 }
 
 void CreateProjectFile::operator()() const {
@@ -64,25 +83,44 @@ void CreateProjectFile::operator()() const {
         ctx.queue_source_edit(panel.pointer, name);
         set_field_text(*ctx.app, panel.path_field, name);
     }
-    const std::string path = named_file(*ctx.edits, *state, name);
+    const std::string path = named_file(*ctx.edits, state->source_path, name);
     create_new_file(path, "");
     load_file_editor(*ctx.app, *panel.editor, path);
     RefreshCreateRow{ctx.app, panel, state}();
 }
 
 void SourcePathChanged::operator()(const std::string& text) const {
-    ctx.queue_edit("/build/source_path", text);
-    state->source_path = text;
-    if (!ctx.config_open()) return;
-    reload_from_field(*ctx.app, *ctx.edits, *state, readme);
-    reload_from_field(*ctx.app, *ctx.edits, *state, license);
-    if (reload_topic_file) reload_topic_file();
-    RefreshCreateRow{ctx.app, readme, state}();
-    RefreshCreateRow{ctx.app, license, state}();
+    if (!ctx.config_open()) {
+        state->source_path = text;  // kept for the next configuration's files
+        return;
+    }
+    const Ostrel::OApp& app = *ctx.app;
+    const EditState& edits = *ctx.edits;
+    const std::vector<RepointedEditor> editors = {
+        {readme.editor, readme.guard_name, field_file(app, edits, text, readme)},
+        {license.editor, license.guard_name, field_file(app, edits, text, license)},
+        {topic_file.editor, "Topics editor", topic_file.next_path(text)}};
+    change_path_or_ask(
+        *ctx.app, ctx.show_confirm, editors, field,
+        kept_field_text(edits, false, "/build/source_path"), text,
+        [app = ctx.app, queue = ctx.queue_edit, edits = ctx.edits, config = edits.config_path,
+         readme = readme, license = license, state = state, topic_file = topic_file, text] {
+            if (edits->config_path != config) return false;
+            queue("/build/source_path", text);
+            state->source_path = text;
+            for (const ProjectFilePanel* panel : {&readme, &license}) {
+                // Files that stay the same keep their unsaved text.
+                reload_file_editor(*app, *panel->editor, field_file(*app, *edits, text, *panel),
+                                   true);
+                RefreshCreateRow{app, *panel, state}();
+            }
+            topic_file();
+            return true;
+        });
 }
 
 void wire_readme_license(const ProjectPanelContext& ctx, const ProjectWiring& wiring,
-                         std::function<void()> reload_topic_file) {
+                         ReloadTopicFile topic_file) {
     Ostrel::OApp& app = *ctx.app;
     const ProjectFilePanel readme = readme_panel(wiring);
     const ProjectFilePanel license = license_panel(wiring);
@@ -91,9 +129,9 @@ void wire_readme_license(const ProjectPanelContext& ctx, const ProjectWiring& wi
         app.on_click(panel.create_row + "/Create Button",
                      CreateProjectFile{ctx, panel, wiring.state});
     }
-    app.on_change(
-        wiring.paths.source_path_field,
-        SourcePathChanged{ctx, readme, license, wiring.state, std::move(reload_topic_file)});
+    app.on_change(wiring.paths.source_path_field,
+                  SourcePathChanged{ctx, readme, license, wiring.state, std::move(topic_file),
+                                    wiring.paths.source_path_field});
     wiring.hooks->refresh_readme_create_row = RefreshCreateRow{&app, readme, wiring.state};
     wiring.hooks->refresh_license_create_row = RefreshCreateRow{&app, license, wiring.state};
 }

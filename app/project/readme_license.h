@@ -13,6 +13,7 @@
 #include "app/project/panel_context.h"
 #include "app/project/project_state.h"
 #include "app/project/project_wiring.h"
+#include "app/project/topics.h"
 
 namespace Scribenta {
 
@@ -23,6 +24,7 @@ struct ProjectFilePanel {
     std::string path_field;
     std::string create_row;
     std::shared_ptr<FileEditor> editor;
+    std::string guard_name;  // "README editor"
 
     std::string create_label() const { return create_row + "/Create Button/Label"; }
 };
@@ -41,7 +43,8 @@ struct RefreshCreateRow {
 };
 
 // on_readme_path_changed, on_license_path_changed: queues the path as typed
-// and shows the file it names.
+// and shows the file it names; when the editor holds unsaved text of
+// another file, only after "Discard" (change_path_or_ask).
 struct ProjectFilePathChanged {
     ProjectPanelContext ctx;
     ProjectFilePanel panel;
@@ -61,19 +64,22 @@ struct CreateProjectFile {
 
 // on_source_path_changed: queues "/build/source_path" in the configuration,
 // keeps the new root and reloads the README, LICENSE and topic editors below
-// it from their fields as they stand (`reload_topic_file`).
+// it from their fields as they stand (`topic_file`). An editor whose file
+// stays the same keeps its unsaved text; one that would lose it to another
+// file is asked about first (change_path_or_ask).
 struct SourcePathChanged {
     ProjectPanelContext ctx;
     ProjectFilePanel readme;
     ProjectFilePanel license;
     std::shared_ptr<ProjectState> state;
-    std::function<void()> reload_topic_file;
+    ReloadTopicFile topic_file;
+    std::string field;  // the source path field
     void operator()(const std::string& text) const;
 };
 
 // Registers the path fields, the create buttons and the source path field,
 // and gives the form rendering the two create-row refreshers.
 void wire_readme_license(const ProjectPanelContext& ctx, const ProjectWiring& wiring,
-                         std::function<void()> reload_topic_file);
+                         ReloadTopicFile topic_file);
 
 }  // namespace Scribenta

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/fields.h"
+#include "app/path_change.h"
 #include "app/set_items.h"
 #include "config/build_manifest.h"
 #include "config/json_file.h"
@@ -109,11 +110,14 @@ void PopulateTopics::operator()(const nlohmann::json& manifest, const std::strin
 }
 
 void ReloadTopicFile::operator()() const {
+    reload_file_editor(*app, *editor, next_path(state->source_path), true);
+}
+
+std::string ReloadTopicFile::next_path(const std::string& root) const {
     const std::string source = app->value(paths.source_field);
-    load_file_editor(*app, *editor,
-                     topics->count != 0 && !source.empty()
-                         ? resolve_config_path(config_folder(*edits), state->source_path, source)
-                         : std::string());
+    return topics->count != 0 && !source.empty()
+               ? resolve_config_path(config_folder(*edits), root, source)
+               : std::string();
 }
 
 void TopicFieldEdited::operator()(const std::string& text) const {
@@ -123,13 +127,22 @@ void TopicFieldEdited::operator()(const std::string& text) const {
 }
 
 void TopicSourceChanged::operator()(const std::string& text) const {
-    if (topics->count == 0) return;
-    ctx.queue_source_edit(topic_pointer(*topics, "source"), text);
-    if (!ctx.config_open()) return;
-    load_file_editor(
-        *ctx.app, *editor,
+    if (topics->count == 0 || !ctx.config_open()) return;
+    const std::string pointer = topic_pointer(*topics, "source");
+    const std::string next =
         text.empty() ? std::string()
-                     : resolve_config_path(config_folder(*ctx.edits), state->source_path, text));
+                     : resolve_config_path(config_folder(*ctx.edits), state->source_path, text);
+    change_path_or_ask(*ctx.app, ctx.show_confirm, {{editor, "Topics editor", next}}, field,
+                       kept_field_text(*ctx.edits, true, pointer), text,
+                       [app = ctx.app, queue = ctx.queue_source_edit, edits = ctx.edits,
+                        config = ctx.edits->config_path, topics = topics, index = topics->index,
+                        editor = editor, pointer, text, next] {
+                           if (edits->config_path != config || topics->index != index) return false;
+                           queue(pointer, text);
+                           // A path that names the file shown keeps its unsaved text.
+                           reload_file_editor(*app, *editor, next, true);
+                           return true;
+                       });
 }
 
 void TopicSelected::operator()(const std::string& value) const {

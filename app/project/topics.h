@@ -60,7 +60,8 @@ struct PopulateTopics {
 };
 
 // Loads the topic editor from the source field as it stands: the file it
-// names while there are topics, else none. Used when the source root moves.
+// names while there are topics, else none; the file it shows already keeps
+// its unsaved text. Used when the source root moves.
 struct ReloadTopicFile {
     Ostrel::OApp* app = nullptr;
     TopicPaths paths;
@@ -69,6 +70,8 @@ struct ReloadTopicFile {
     std::shared_ptr<const TopicsState> topics;
     std::shared_ptr<FileEditor> editor;
     void operator()() const;
+    // The file the source field names below the source root `root`.
+    std::string next_path(const std::string& root) const;
 };
 
 // on_topic_field_edited for "label", "title" or "intro", under the index
@@ -80,12 +83,15 @@ struct TopicFieldEdited {
     void operator()(const std::string& text) const;
 };
 
-// on_topic_source_changed: queues the source and shows the file it names.
+// on_topic_source_changed: queues the source and shows the file it names;
+// when the editor holds unsaved text of another file, only after "Discard"
+// (change_path_or_ask).
 struct TopicSourceChanged {
     ProjectPanelContext ctx;
     std::shared_ptr<const ProjectState> state;
     std::shared_ptr<const TopicsState> topics;
     std::shared_ptr<FileEditor> editor;
+    std::string field;  // the source field
     void operator()(const std::string& text) const;
 };
 

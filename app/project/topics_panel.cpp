@@ -14,7 +14,8 @@ ReloadTopicFile wire_topics(const ProjectPanelContext& ctx, const ProjectWiring&
     app.on_change(paths.label_field, TopicFieldEdited{ctx.queue_source_edit, topics, "label"});
     app.on_change(paths.title_field, TopicFieldEdited{ctx.queue_source_edit, topics, "title"});
     app.on_change(paths.intro_field, TopicFieldEdited{ctx.queue_source_edit, topics, "intro"});
-    app.on_change(paths.source_field, TopicSourceChanged{ctx, wiring.state, topics, editor});
+    app.on_change(paths.source_field,
+                  TopicSourceChanged{ctx, wiring.state, topics, editor, paths.source_field});
     wiring.hooks->populate_topics =
         PopulateTopics{&app, paths, ctx.edits, wiring.state, topics, editor, ctx.text_keep};
     app.on_select(paths.combo, TopicSelected{ctx, paths, topics, editor});

@@ -209,7 +209,7 @@ HomeSectionsWiring wire_home_sections(const SitePanelsContext& panels,
         content_editor =
             make_file_editor(kEdit + "/Body/Editor Group/File Status Bar",
                              kEdit + "/Body/Editor Group/File Editor", "Content file not found");
-        wire_file_editor(app, content_editor);
+        wire_file_editor(app, content_editor, panels.show_confirm);
         panels.shell->guards.push_back(
             file_editor_guard(app, content_editor, "Section content editor"));
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/fields.h"
+#include "app/path_change.h"
 #include "app/set_items.h"
 #include "app/site/policy_dialog.h"
 #include "config/json_file.h"
@@ -132,11 +133,26 @@ void SwitchSetItem::operator()(const std::string& value) const {
 
 void PolicyFieldEdited::operator()(const std::string& text) const {
     if (state->selection.count == 0) return;
-    panels.queue_edit(policy_pointer(state->selection.index, key), text);
-    if (key != "file") return;
-    // Typing a path that names the file shown keeps its unsaved text.
-    reload_file_editor(*panels.app, *state->editor,
-                       resolve_policy_path(panels.edits->config_path, text), true);
+    const std::size_t index = state->selection.index;
+    const std::string pointer = policy_pointer(index, key);
+    const std::string& config = panels.edits->config_path;
+    if (key != "file" || config.empty()) {
+        panels.queue_edit(pointer, text);
+        return;
+    }
+    const std::string next = resolve_policy_path(config, text);
+    change_path_or_ask(*panels.app, panels.show_confirm, {{state->editor, "Policies editor", next}},
+                       panels.paths.policies + "/Meta Form/File Field",
+                       kept_field_text(*panels.edits, false, pointer), text,
+                       [app = panels.app, queue = panels.queue_edit, edits = panels.edits,
+                        state = state, config, index, pointer, text, next] {
+                           if (edits->config_path != config || state->selection.index != index)
+                               return false;
+                           queue(pointer, text);
+                           // A path that names the file shown keeps its unsaved text.
+                           reload_file_editor(*app, *state->editor, next, true);
+                           return true;
+                       });
 }
 
 void RemovePolicy::operator()() const {
@@ -173,7 +189,7 @@ PoliciesWiring wire_policies(const SitePanelsContext& panels, std::shared_ptr<Fi
     if (!editor) {
         editor = make_file_editor(panel + "/File Status Bar", panel + "/File Editor",
                                   "Policy file not found");
-        wire_file_editor(app, editor);
+        wire_file_editor(app, editor, panels.show_confirm);
         panels.shell->guards.push_back(file_editor_guard(app, editor, "Policies editor"));
     }
     PoliciesWiring wiring{std::make_shared<PoliciesState>(), std::make_shared<AddSetState>()};

@@ -75,7 +75,9 @@ struct SwitchSetItem {
     void operator()(const std::string& value) const;
 };
 
-// on_policy_field_edited, bound to "name", "title" or "file".
+// on_policy_field_edited, bound to "name", "title" or "file". A file path
+// that would load the editor from another file while it holds unsaved text
+// asks first (change_path_or_ask).
 struct PolicyFieldEdited {
     SitePanelsContext panels;
     std::shared_ptr<PoliciesState> state;

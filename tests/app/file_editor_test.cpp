@@ -26,7 +26,7 @@ const State kUnsaved{"Unsaved changes", false, false, true};
 
 class FileEditorTest : public ::testing::Test {
 protected:
-    FileEditorTest() { wire_file_editor(app, editor); }
+    FileEditorTest() { wire_file_editor(app, editor, wire_confirm_dialog(app)); }
 
     bool has_word(const std::string& path, const std::string& word) const {
         const auto it = app.node_states.find(path);

@@ -28,7 +28,7 @@ protected:
             set_field_text(app, shell->text_editor, text);
             set_shell_status(app, *shell, "Clean", "");
         };
-        wire_text_view(app, shell, edits);
+        wire_text_view(app, shell, edits, show_confirm);
         wire_view_bar(app, switch_view);
         set_view_mode(app, *shell, "editor");
     }

@@ -40,17 +40,7 @@ class Discard : public Window {
 protected:
     // A project whose source root "src" holds a README, a LICENSE and one
     // topic, shown in the project configurator.
-    void open_project() {
-        dir.write("p/src/README.md", "readme");
-        dir.write("p/src/LICENSE", "license");
-        dir.write("p/src/intro.md", "intro");
-        dir.write("p/src/.scribenta",
-                  R"({"build": {"readme": "README.md", "license": "LICENSE",
-                      "topics": [{"label": "Intro", "source": "intro.md"}]}})");
-        build(dir.write("p/.scribenta-project", R"({"slug": "p", "name": "P",
-                            "build": {"source_path": "src"}})")
-                  .string());
-    }
+    void open_project() { open_project_with_files(); }
     std::string question() const {
         return hidden(kConfirm) ? "" : text(kConfirm + "/Body/Message");
     }

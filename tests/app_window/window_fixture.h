@@ -55,6 +55,38 @@ protected:
             .string();
     }
 
+    // A project "p" whose source root "src" holds a README, a LICENSE and
+    // one topic ("intro.md"), holding "readme", "license" and "intro", shown.
+    void open_project_with_files() {
+        dir.write("p/src/README.md", "readme");
+        dir.write("p/src/LICENSE", "license");
+        dir.write("p/src/intro.md", "intro");
+        dir.write("p/src/.scribenta",
+                  R"({"build": {"readme": "README.md", "license": "LICENSE",
+                      "topics": [{"label": "Intro", "source": "intro.md"}]}})");
+        build(dir.write("p/.scribenta-project", R"({"slug": "p", "name": "P",
+                            "build": {"source_path": "src"}})")
+                  .string());
+    }
+    // A site "s" with the policy "privacy" and the custom home section
+    // "news", their files holding "privacy" and "<p>news</p>", shown.
+    void open_site_with_files() {
+        dir.write("s/policies/privacy.md", "privacy");
+        dir.write("s/content-fragments/news_home.html", "<p>news</p>");
+        build(dir.write("s/.scribenta-site", R"({"format": 1, "title": "S", "projects": [],
+                  "home": {"sections": [{"type": "custom", "id": "news", "label": "News",
+                           "body": "/content-fragments/news_home.html"}]},
+                  "policies": [{"slug": "privacy", "name": "Privacy",
+                                "file": "policies/privacy.md"}]})")
+                  .string());
+    }
+    // The confirmation on screen: title, message and confirm label.
+    std::vector<std::string> confirmation() const {
+        if (hidden(kConfirm)) return {};
+        return {text(kConfirm + "/Titlebar/Title"), text(kConfirm + "/Body/Message"),
+                text(kConfirm + "/Body/Actions/Confirm Button/Label")};
+    }
+
     bool hidden(const std::string& path) const { return app.hidden.count(path) > 0; }
     bool has(const std::string& path, const std::string& word) const {
         const auto it = app.node_states.find(path);

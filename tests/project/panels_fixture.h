@@ -65,7 +65,6 @@ protected:
     }
 
     ShowMessage show_message = wire_message_dialog(app);
-    ShowConfirm show_confirm = wire_confirm_dialog(app);
     QueueEdit queue_source_edit{&app, edits, flush_edits, true};
     std::shared_ptr<TopicsState> topics;
     std::vector<std::string> opened;

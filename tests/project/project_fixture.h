@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/dialogs.h"
 #include "app/fake_services.h"
 #include "app/project/project_wiring.h"
 #include "app/text_view.h"
@@ -30,7 +31,8 @@ protected:
         set_view_mode(app, *shell, "editor");
         app.toggle_state(shell->save_button, "Disabled");
         ProjectWiringContext context{
-            &app, shell, edits, flush_edits, queue_edit, shown, [this] { ++tab_syncs; }};
+            &app,        shell, edits, flush_edits, queue_edit, shown, [this] { ++tab_syncs; },
+            show_confirm};
         wiring = wire_project_configurator(context);
     }
 
@@ -79,6 +81,7 @@ protected:
 
     Ostrel::OApp app;
     FakeServices services{app};
+    ShowConfirm show_confirm = wire_confirm_dialog(app);
     TempDir dir;
     std::shared_ptr<Shell> shell = make_shell(kProject);
     std::shared_ptr<EditState> edits = std::make_shared<EditState>();

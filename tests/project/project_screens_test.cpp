@@ -66,8 +66,8 @@ protected:
         select_tab(app, *shell, "Project Tab");
         set_view_mode(app, *shell, "editor");
         app.toggle_state(shell->save_button, "Disabled");
-        wiring =
-            wire_project_configurator({&app, shell, edits, flush_edits, queue_edit, shown, [] {}});
+        wiring = wire_project_configurator(
+            {&app, shell, edits, flush_edits, queue_edit, shown, [] {}, wire_confirm_dialog(app)});
 
         fs::copy(kSource + "/examples/acme-docs", dir / "acme-docs", fs::copy_options::recursive);
         site = dir / "acme-docs";

@@ -315,9 +315,17 @@ TEST_F(Policies, DiscardedTextIsDropped) {
     shell->reload();
     EXPECT_EQ(app.value(editor), "# Privacy\n");
     EXPECT_EQ(first_dirty_guard(*shell), "");
-    // Another file typed into the File field shows that file.
+    // Another file typed into the File field shows that file after "Discard".
     type(editor, "draft");
     type(P + "/Meta Form/File Field", "policies/terms.md");
+    EXPECT_EQ(confirmation(),
+              (std::vector<std::string>{
+                  "Discard changes?",
+                  "The Policies editor has unsaved changes. Changing the path will discard them.",
+                  "Discard"}));
+    EXPECT_EQ(field("File Field"), "policies/privacy.md");
+    confirm();
+    EXPECT_EQ(field("File Field"), "policies/terms.md");
     EXPECT_EQ(app.value(editor), "# Terms\n");
 }
 

@@ -77,7 +77,7 @@ void Ostrel::build_app(OApp& app) {
                                                     QueueEdit{&app, run.edits, flush, false},
                                                     [] { return run.config; },
                                                     {}});
-    wire_text_view(app, run.shell, run.edits);
+    wire_text_view(app, run.shell, run.edits, show_confirm);
     wire_view_bar(app, SwitchView{&app, run.edits, flush, show_confirm, run.shell});
 
     // Records the file as the user asks for the JSON view.

@@ -1,0 +1,30 @@
+#include "app/changed_elsewhere.h"
+
+#include <utility>
+
+#include "app/text_file.h"
+
+namespace Scribenta {
+
+std::string replace_question(const std::string& path) {
+    return path +
+           " was changed by another program since it was opened here. Saving replaces those "
+           "changes.";
+}
+
+bool changed_elsewhere(const std::string& path, const std::string& known, const std::string& text) {
+    std::string now;
+    if (!read_text_file(path, now)) return false;
+    return now != known && now != text;
+}
+
+void write_or_ask(const ShowConfirm& ask, const std::string& path, const std::string& known,
+                  const std::string& text, std::function<void()> write) {
+    if (!changed_elsewhere(path, known, text)) {
+        write();
+        return;
+    }
+    ask(kReplaceTitle, replace_question(path), kReplaceLabel, std::move(write));
+}
+
+}  // namespace Scribenta

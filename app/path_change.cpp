@@ -1,0 +1,48 @@
+#include "app/path_change.h"
+
+#include <utility>
+
+#include "app/fields.h"
+#include "ext/ostrel/engine/oapp.h"
+
+namespace Scribenta {
+
+std::string kept_field_text(const EditState& edits, bool source, const std::string& pointer) {
+    const auto& pending = source ? edits.pending_source : edits.pending;
+    if (const auto queued = pending.find(pointer); queued != pending.end()) return queued->second;
+    const nlohmann::json& doc = source ? edits.shown_source : edits.shown;
+    try {
+        const nlohmann::json::json_pointer at(pointer);
+        if (!doc.contains(at)) return {};
+        const nlohmann::json& value = doc.at(at);
+        if (value.is_null()) return {};
+        if (value.is_string()) return value.get<std::string>();
+        return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    } catch (const nlohmann::json::exception&) {
+        return {};
+    }
+}
+
+void change_path_or_ask(Ostrel::OApp& app, const ShowConfirm& ask,
+                        const std::vector<RepointedEditor>& editors, const std::string& field,
+                        const std::string& kept, const std::string& typed,
+                        std::function<bool()> change) {
+    std::string name;
+    for (const RepointedEditor& each : editors) {
+        if (each.next_path == each.editor->path || !editor_is_dirty(app, *each.editor)) continue;
+        name = each.guard_name;
+        break;
+    }
+    if (name.empty()) {
+        change();
+        return;
+    }
+    set_field_text(app, field, kept);
+    ask("Discard changes?",
+        "The " + name + " has unsaved changes. Changing the path will discard them.", "Discard",
+        [store = &app, field, typed, change = std::move(change)] {
+            if (change()) set_field_text(*store, field, typed);
+        });
+}
+
+}  // namespace Scribenta

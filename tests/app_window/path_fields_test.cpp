@@ -1,0 +1,147 @@
+// A path field names the file a file editor shows. Typing another path
+// while the editor holds unsaved text asks first: Cancel leaves the field,
+// the configuration and the text as they were; Discard makes the change.
+// Without unsaved text, or for a path naming the same file, nothing is
+// asked and nothing typed is lost.
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "app/fake_services.h"
+#include "tests/app_window/window_fixture.h"
+
+namespace window_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kPanels = kProject + "/Editor Panel/Panels";
+const std::string kPolicies = kSite + "/Editor Panel/Panels/Policies Panel";
+const std::string kReadmeEditor = kPanels + "/Readme Panel/Readme Editor";
+const std::string kTopicEditor = kPanels + "/Topics Panel/File Editor";
+
+struct PathCase {
+    const char* name;
+    bool site;            // the field is the site's, else the project's
+    std::string field;    // the path field
+    std::string editor;   // the file editor holding unsaved text
+    const char* guard;    // the editor as the question names it
+    const char* saved;    // the editor's file text
+    const char* kept;     // the path as the configuration holds it
+    const char* typed;    // one more letter
+    const char* file;     // the file holding the path
+    const char* pointer;  // where in it
+};
+
+void PrintTo(const PathCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const PathCase kCases[] = {
+    {"Readme", false, kPanels + "/Readme Panel/Path Form/Readme Path Field", kReadmeEditor,
+     "README editor", "readme", "README.md", "README.mdx", "p/src/.scribenta", "/build/readme"},
+    {"License", false, kPanels + "/License Panel/Path Form/License Path Field",
+     kPanels + "/License Panel/License Editor", "License editor", "license", "LICENSE", "LICENSEx",
+     "p/src/.scribenta", "/build/license"},
+    {"SourceRoot", false, kPanels + "/Source Panel/Local Form/Source Path Field", kTopicEditor,
+     "Topics editor", "intro", "src", "srcx", "p/.scribenta-project", "/build/source_path"},
+    {"TopicSource", false, kPanels + "/Topics Panel/Meta Form/Source Field", kTopicEditor,
+     "Topics editor", "intro", "intro.md", "intro.mdx", "p/src/.scribenta",
+     "/build/topics/0/source"},
+    {"PolicyFile", true, kPolicies + "/Meta Form/File Field", kPolicies + "/File Editor",
+     "Policies editor", "privacy", "policies/privacy.md", "policies/privacy.mdx",
+     "s/.scribenta-site", "/policies/0/file"},
+};
+
+class PathFields : public Window, public testing::WithParamInterface<PathCase> {
+protected:
+    // The case's configuration shown: a project with its files, or a site.
+    void open() {
+        if (GetParam().site) {
+            open_site_with_files();
+        } else {
+            open_project_with_files();
+        }
+    }
+    // The path as the file holds it once every queued edit is written.
+    std::string stored() {
+        services.advance(500);
+        const auto doc = nlohmann::json::parse(TempDir::read(dir / GetParam().file));
+        return doc.at(nlohmann::json::json_pointer(GetParam().pointer)).get<std::string>();
+    }
+    FakeServices services{app};
+};
+
+TEST_P(PathFields, UnsavedTextIsAskedAboutAndCancelKeepsEverything) {
+    const PathCase& c = GetParam();
+    open();
+    ASSERT_EQ(app.value(c.editor), c.saved);
+    type(c.editor, std::string(c.saved) + " typed");
+
+    type(c.field, c.typed);
+    EXPECT_EQ(confirmation(),
+              (std::vector<std::string>{"Discard changes?",
+                                        std::string("The ") + c.guard +
+                                            " has unsaved changes. Changing the path will "
+                                            "discard them.",
+                                        "Discard"}));
+    EXPECT_EQ(app.value(c.field), c.kept);  // the old path is back while it asks
+    click(kConfirm + "/Body/Actions/Cancel Button");
+    EXPECT_EQ(app.value(c.field), c.kept);
+    EXPECT_EQ(app.value(c.editor), std::string(c.saved) + " typed");
+    EXPECT_EQ(stored(), c.kept);
+}
+
+TEST_P(PathFields, DiscardMakesTheChangeAndTheEditorFollowsIt) {
+    const PathCase& c = GetParam();
+    open();
+    type(c.editor, std::string(c.saved) + " typed");
+    type(c.field, c.typed);
+    click(kConfirm + "/Body/Actions/Confirm Button");
+    EXPECT_TRUE(hidden(kConfirm));
+    EXPECT_EQ(app.value(c.field), c.typed);
+    EXPECT_EQ(app.value(c.editor), "");  // the file typed does not exist
+    EXPECT_EQ(stored(), c.typed);
+}
+
+TEST_P(PathFields, WithoutUnsavedTextNothingIsAsked) {
+    const PathCase& c = GetParam();
+    open();
+    type(c.field, c.typed);
+    EXPECT_TRUE(hidden(kConfirm));
+    EXPECT_EQ(app.value(c.editor), "");
+    EXPECT_EQ(stored(), c.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, PathFields, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<PathCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// A path written otherwise that names the file shown keeps its unsaved text
+// and asks nothing.
+TEST_F(Window, APathNamingTheSameFileKeepsTheUnsavedText) {
+    open_project_with_files();
+    const std::pair<std::string, const char*> same[] = {
+        {kPanels + "/Readme Panel/Path Form/Readme Path Field", "./README.md"},
+        {kPanels + "/Topics Panel/Meta Form/Source Field", "./intro.md"},
+        {kPanels + "/Source Panel/Local Form/Source Path Field", "./src"},
+    };
+    type(kReadmeEditor, "readme typed");
+    type(kTopicEditor, "intro typed");
+    for (const auto& [field, typed] : same) {
+        SCOPED_TRACE(typed);
+        type(field, typed);
+        EXPECT_TRUE(hidden(kConfirm));
+        EXPECT_EQ(app.value(field), typed);
+        EXPECT_EQ(app.value(kReadmeEditor), "readme typed");
+        EXPECT_EQ(app.value(kTopicEditor), "intro typed");
+    }
+}
+
+}  // namespace
+}  // namespace window_test
