@@ -48,6 +48,8 @@ export OSTREL_WIDTH="${OSTREL_WIDTH:-1280}" OSTREL_HEIGHT="${OSTREL_HEIGHT:-800}
 unset SCRIBENTA_DEV_OPEN OSTREL_SHOT2 OSTREL_CLICK
 
 # shot NAME "CLICK STEPS" FILES...: one run; without steps a single screenshot.
+# The steps are $click_delay ms apart.
+click_delay=150
 shot() {
     local name="$1" steps="$2"
     shift 2
@@ -55,11 +57,27 @@ shot() {
                OSTREL_SHOT_DELAY=400)
     if [ -n "$steps" ]; then
         env+=(OSTREL_SHOT2="$out/$name-$theme-2.png" OSTREL_CLICK="$steps"
-              OSTREL_CLICK_DELAY=150 OSTREL_SHOT2_DELAY=400)
+              OSTREL_CLICK_DELAY="$click_delay" OSTREL_SHOT2_DELAY=400)
     fi
     if ! env "${env[@]}" timeout 60 "$program" "$@" >"$work/$name-$theme.log" 2>&1; then
         echo "screenshots: $name ($theme) did not finish; see $work/$name-$theme.log" >&2
     fi
+}
+
+# shot_changed NAME "CLICK STEPS" CHANGED FILES...: like shot, but another
+# program rewrites the file CHANGED once the window is up, while the steps,
+# a second apart, have yet to reach Save.
+shot_changed() {
+    local name="$1" steps="$2" changed="$3"
+    shift 3
+    click_delay=1000 shot "$name" "$steps" "$@" &
+    local run=$!
+    for _ in $(seq 200); do
+        [ -f "$out/$name-$theme.png" ] && break
+        sleep 0.05
+    done
+    printf '# Changed elsewhere (%s)\n' "$(date +%s%N)" >"$changed"
+    wait "$run"
 }
 
 for theme in dark light; do
@@ -78,6 +96,9 @@ for theme in dark light; do
     shot project "" "$rocket"
     shot project-readme "Readme Tab" "$rocket"
     shot close-unsaved "Readme Tab,Readme Editor=Draft,Window Controls/Close Button" "$rocket"
+    shot path-unsaved "Readme Tab,Readme Editor=Draft,Readme Path Field=x" "$rocket"
+    shot_changed save-elsewhere "Readme Tab,Readme Editor=Draft,Readme Status Bar/Save Button" \
+        "$work/acme-docs/projects/rocket/src/README.md" "$rocket"
     shot family "Projects Tab,proj-2" "$site"
     shot family-overview "" "$orbit"
     shot unsupported "," "$work/notes.json"
