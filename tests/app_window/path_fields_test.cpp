@@ -143,5 +143,25 @@ TEST_F(Window, APathNamingTheSameFileKeepsTheUnsavedText) {
     }
 }
 
+// The path put back is the one the file will keep: a path typed before and
+// still waiting in the queue, not the one the form was drawn with.
+TEST_F(Window, CancelPutsBackAPathStillWaitingToBeWritten) {
+    FakeServices services{app};
+    open_project_with_files();
+    dir.write("p/src/OTHER.md", "other");
+    const std::string field = kPanels + "/Readme Panel/Path Form/Readme Path Field";
+    type(field, "OTHER.md");
+    ASSERT_TRUE(hidden(kConfirm));
+    type(kReadmeEditor, "other typed");
+    type(field, "OTHER.mdx");
+    ASSERT_FALSE(hidden(kConfirm));
+    EXPECT_EQ(app.value(field), "OTHER.md");
+    click(kConfirm + "/Body/Actions/Cancel Button");
+    services.advance(500);
+    EXPECT_EQ(app.value(kReadmeEditor), "other typed");
+    EXPECT_EQ(nlohmann::json::parse(TempDir::read(dir / "p/src/.scribenta"))["build"]["readme"],
+              "OTHER.md");
+}
+
 }  // namespace
 }  // namespace window_test
