@@ -46,13 +46,16 @@ void TextViewSave::operator()() const {
     std::string status;
     if (!check_json_text(text, status)) return;
     const std::string path = edits->config_path;
-    // The stored answer holds no question of its own: the dialog holds the
-    // answer, and the two would keep each other alive.
-    const TextViewSave writer{app, edits, shell, {}};
-    write_or_ask(ask, path, edits->text, text, [writer, path] {
-        // Replace writes the configuration it was asked about, or nothing.
-        if (writer.edits->config_path == path) writer.write();
-    });
+    // The dialog holds the answer, so the answer holds the shell only
+    // weakly: the shell's handlers reach the dialog, and the two would keep
+    // each other alive.
+    write_or_ask(ask, path, edits->text, text,
+                 [app = app, edits = edits, weak = std::weak_ptr<Shell>(shell), path] {
+                     const std::shared_ptr<Shell> shown = weak.lock();
+                     // Replace writes the configuration it was asked about, or nothing.
+                     if (shown && edits->config_path == path)
+                         TextViewSave{app, edits, shown, {}}.write();
+                 });
 }
 
 void TextViewSave::write() const {
