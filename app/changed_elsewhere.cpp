@@ -6,11 +6,7 @@
 
 namespace Scribenta {
 
-std::string replace_question(const std::string& path) {
-    return path +
-           " was changed by another program since it was opened here. Saving replaces those "
-           "changes.";
-}
+namespace {
 
 bool changed_elsewhere(const std::string& path, const std::string& known, const std::string& text) {
     std::string now;
@@ -18,13 +14,19 @@ bool changed_elsewhere(const std::string& path, const std::string& known, const 
     return now != known && now != text;
 }
 
+}  // namespace
+
 void write_or_ask(const ShowConfirm& ask, const std::string& path, const std::string& known,
                   const std::string& text, std::function<void()> write) {
     if (!changed_elsewhere(path, known, text)) {
         write();
         return;
     }
-    ask(kReplaceTitle, replace_question(path), kReplaceLabel, std::move(write));
+    ask("Replace Changes Made Elsewhere?",
+        path +
+            " was changed by another program since it was opened here. Saving replaces "
+            "those changes.",
+        "Replace", std::move(write));
 }
 
 }  // namespace Scribenta

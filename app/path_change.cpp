@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/fields.h"
+#include "config/json_file.h"
 #include "ext/ostrel/engine/oapp.h"
 
 namespace Scribenta {
@@ -12,12 +13,11 @@ std::string kept_field_text(const EditState& edits, bool source, const std::stri
     if (const auto queued = pending.find(pointer); queued != pending.end()) return queued->second;
     const nlohmann::json& doc = source ? edits.shown_source : edits.shown;
     try {
+        // The field's member by the form's own rules, in the object holding it.
         const nlohmann::json::json_pointer at(pointer);
-        if (!doc.contains(at)) return {};
-        const nlohmann::json& value = doc.at(at);
-        if (value.is_null()) return {};
-        if (value.is_string()) return value.get<std::string>();
-        return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        const nlohmann::json::json_pointer holder = at.parent_pointer();
+        if (at.empty() || !doc.contains(holder)) return {};
+        return json_text(doc.at(holder), at.back().c_str());
     } catch (const nlohmann::json::exception&) {
         return {};
     }

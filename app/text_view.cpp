@@ -40,11 +40,16 @@ void TextViewChanged::operator()(const std::string& text) const {
     }
 }
 
-void TextViewSave::operator()() const {
-    if (shell->save_disabled || edits->config_path.empty()) return;
-    const std::string text = app->value(shell->text_editor);
+bool TextViewSave::savable_text(std::string& text) const {
+    if (shell->save_disabled || edits->config_path.empty()) return false;
+    text = app->value(shell->text_editor);
     std::string status;
-    if (!check_json_text(text, status)) return;
+    return check_json_text(text, status);
+}
+
+void TextViewSave::operator()() const {
+    std::string text;
+    if (!savable_text(text)) return;
     const std::string path = edits->config_path;
     // The dialog holds the answer, so the answer holds the shell only
     // weakly: the shell's handlers reach the dialog, and the two would keep
@@ -59,10 +64,8 @@ void TextViewSave::operator()() const {
 }
 
 void TextViewSave::write() const {
-    if (shell->save_disabled || edits->config_path.empty()) return;
-    const std::string text = app->value(shell->text_editor);
-    std::string status;
-    if (!check_json_text(text, status)) return;
+    std::string text;
+    if (!savable_text(text)) return;
     if (!safe_write_file(edits->config_path, text)) {
         set_shell_status(*app, *shell, "Unsaved", "Unsaved changes");
         return;

@@ -52,6 +52,9 @@ struct TextViewSave {
     void operator()() const;
     // The write itself, without the question; Replace runs it.
     void write() const;
+    // The text Save would write; false while Save does nothing (disabled,
+    // nothing shown, or text that is not JSON).
+    bool savable_text(std::string& text) const;
 };
 
 // switch_view, bound to one shell: the view-bar handlers call it with

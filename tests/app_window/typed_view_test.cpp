@@ -48,8 +48,9 @@ protected:
     // Keys typed at the end of a field, then the quiet period and a render.
     void type_at_end(const std::string& path, const QString& keys) {
         ASSERT_TRUE(view->type_into(path, ""));
-        if (QLineEdit* edit = line(path)) edit->end(false);
-        QTest::keyClicks(view->widget_as<Ostrel::EditorWidget>(path)->line_edit, keys);
+        QLineEdit* edit = line(path);
+        edit->end(false);
+        QTest::keyClicks(edit, keys);
         desktop_test::process_events();
     }
     void quiet_period() {

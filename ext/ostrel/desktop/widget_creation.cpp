@@ -69,18 +69,9 @@ QWidget* DesktopView::create_widget(const RenderNode& node) {
         configure_editor(editor, style, style.placeholder, node.text, true);
         const std::string path = node.path;
         editor->on_change = [this, path](const std::string& text) { on_editor_input(path, text); };
-        if (auto value = oapp_->values.find(path); value != oapp_->values.end()) {
-            editor->seen_value = value->second;
-            if (value->second != node.text) {
-                const QString shown = QString::fromStdString(value->second);
-                if (editor->multiline) {
-                    editor->set_multiline_text(shown);
-                } else {
-                    editor->line_edit->setText(shown);
-                    set_label_state(editor, true);
-                }
-            }
-        }
+        // The store's value, when it has one, is what the editor shows.
+        if (auto value = oapp_->values.find(path); value != oapp_->values.end())
+            editor->follow_value(value->second);
         apply_fixed_size(editor, style);
         watch_editor_focus(editor, path);
         entry.editor = editor;
