@@ -33,10 +33,10 @@ if [ -z "$program" ]; then
 fi
 
 # The program edits what it opens: work on a copy, with settings of its own.
+# Each theme gets a fresh copy, so both show the same files.
 work="$out/.work"
 rm -rf "$work"
 mkdir -p "$work/config"
-cp -a "$root/examples/acme-docs" "$work/acme-docs"
 site="$work/acme-docs/.scribenta-site"
 rocket="$work/acme-docs/projects/rocket/.scribenta-project"
 orbit="$work/acme-docs/projects/orbit/.scribenta-project"
@@ -81,6 +81,8 @@ shot_changed() {
 }
 
 for theme in dark light; do
+    rm -rf "$work/acme-docs"
+    cp -a "$root/examples/acme-docs" "$work/acme-docs"
     case "$theme" in
         dark) theme_name="Dark (zozeravuderedada)" ;;
         light) theme_name="Light (zozeravuderedada)" ;;
