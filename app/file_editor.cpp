@@ -10,13 +10,15 @@ namespace Scribenta {
 
 std::shared_ptr<FileEditor> make_file_editor(const std::string& status_bar,
                                              const std::string& text_key,
-                                             const std::string& not_found_message) {
+                                             const std::string& not_found_message,
+                                             const std::string& name) {
     auto editor = std::make_shared<FileEditor>();
     editor->status_key = status_bar + "/Status Message";
     editor->wrap_key = status_bar + "/Wrap Checkbox";
     editor->save_key = status_bar + "/Save Button";
     editor->text_key = text_key;
     editor->not_found_message = not_found_message;
+    editor->name = name;
     return editor;
 }
 
@@ -97,10 +99,9 @@ void FileEditorSave::operator()() const {
                  });
 }
 
-ShellGuard file_editor_guard(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor,
-                             const std::string& name) {
+ShellGuard file_editor_guard(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor) {
     const Ostrel::OApp* store = &app;
-    return ShellGuard{name, [store, editor] { return editor_is_dirty(*store, *editor); }};
+    return ShellGuard{editor->name, [store, editor] { return editor_is_dirty(*store, *editor); }};
 }
 
 }  // namespace Scribenta

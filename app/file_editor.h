@@ -28,6 +28,7 @@ struct FileEditor {
     std::string save_key;    // Save button
     std::string text_key;    // Editor holding the text
     std::string not_found_message;
+    std::string name;        // as questions name it, such as "README editor"
     std::string path;        // the file shown; empty for none
     std::string saved_text;  // the file's text as last read or written
     bool loaded = false;
@@ -39,7 +40,8 @@ struct FileEditor {
 // status_bar + "/Status Message", "/Wrap Checkbox" and "/Save Button".
 std::shared_ptr<FileEditor> make_file_editor(const std::string& status_bar,
                                              const std::string& text_key,
-                                             const std::string& not_found_message);
+                                             const std::string& not_found_message,
+                                             const std::string& name);
 
 // Puts "Disabled" on Save and "Checked" on Wrap, and registers the text
 // change, Wrap and Save handlers (FileEditorSave, asking through `ask`).
@@ -78,8 +80,8 @@ struct FileEditorSave {
     void operator()() const;
 };
 
-// The shell guard of an editor: dirty while it holds unsaved text.
-ShellGuard file_editor_guard(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor,
-                             const std::string& name);
+// The shell guard of an editor, under its name: dirty while it holds
+// unsaved text.
+ShellGuard file_editor_guard(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& editor);
 
 }  // namespace Scribenta

@@ -30,7 +30,7 @@ void change_path_or_ask(Ostrel::OApp& app, const ShowConfirm& ask,
     std::string name;
     for (const RepointedEditor& each : editors) {
         if (each.next_path == each.editor->path || !editor_is_dirty(app, *each.editor)) continue;
-        name = each.guard_name;
+        name = each.editor->name;
         break;
     }
     if (name.empty()) {

@@ -24,8 +24,7 @@ namespace Scribenta {
 // A file editor a path change would load, and from which file.
 struct RepointedEditor {
     std::shared_ptr<const FileEditor> editor;
-    std::string guard_name;  // as the question names it, such as "README editor"
-    std::string next_path;   // "" for none
+    std::string next_path;  // "" for none
 };
 
 // The text a field edited through the queue stands for: the value queued

@@ -12,11 +12,10 @@ namespace {
 std::shared_ptr<FileEditor> add_file_editor(Ostrel::OApp& app, Shell& shell, const ShowConfirm& ask,
                                             const std::string& status_bar,
                                             const std::string& text_key,
-                                            const std::string& not_found,
-                                            const std::string& guard_name) {
-    auto editor = make_file_editor(status_bar, text_key, not_found);
+                                            const std::string& not_found, const std::string& name) {
+    auto editor = make_file_editor(status_bar, text_key, not_found, name);
     wire_file_editor(app, editor, ask);
-    shell.guards.push_back(file_editor_guard(app, editor, guard_name));
+    shell.guards.push_back(file_editor_guard(app, editor));
     return editor;
 }
 

@@ -30,21 +30,13 @@ std::string field_file(const Ostrel::OApp& app, const EditState& edits, const st
 }  // namespace
 
 ProjectFilePanel readme_panel(const ProjectWiring& wiring) {
-    return {"/build/readme",
-            "README.md",
-            wiring.paths.readme_path_field,
-            wiring.paths.readme_create_row,
-            wiring.readme_editor,
-            "README editor"};
+    return {"/build/readme", "README.md", wiring.paths.readme_path_field,
+            wiring.paths.readme_create_row, wiring.readme_editor};
 }
 
 ProjectFilePanel license_panel(const ProjectWiring& wiring) {
-    return {"/build/license",
-            "LICENSE",
-            wiring.paths.license_path_field,
-            wiring.paths.license_create_row,
-            wiring.license_editor,
-            "License editor"};
+    return {"/build/license", "LICENSE", wiring.paths.license_path_field,
+            wiring.paths.license_create_row, wiring.license_editor};
 }
 
 void RefreshCreateRow::operator()() const {
@@ -61,8 +53,8 @@ void RefreshCreateRow::operator()() const {
 void ProjectFilePathChanged::operator()(const std::string& text) const {
     if (!ctx.config_open()) return;  // nothing to queue into
     const std::string next = named_file(*ctx.edits, state->source_path, text);
-    change_path_or_ask(*ctx.app, ctx.show_confirm, {{panel.editor, panel.guard_name, next}},
-                       panel.path_field, kept_field_text(*ctx.edits, true, panel.pointer), text,
+    change_path_or_ask(*ctx.app, ctx.show_confirm, {{panel.editor, next}}, panel.path_field,
+                       kept_field_text(*ctx.edits, true, panel.pointer), text,
                        [app = ctx.app, queue = ctx.queue_source_edit, edits = ctx.edits,
                         config = ctx.edits->config_path, panel = panel, state = state, text, next] {
                            if (edits->config_path != config) return false;
@@ -97,9 +89,9 @@ void SourcePathChanged::operator()(const std::string& text) const {
     const Ostrel::OApp& app = *ctx.app;
     const EditState& edits = *ctx.edits;
     const std::vector<RepointedEditor> editors = {
-        {readme.editor, readme.guard_name, field_file(app, edits, text, readme)},
-        {license.editor, license.guard_name, field_file(app, edits, text, license)},
-        {topic_file.editor, "Topics editor", topic_file.next_path(text)}};
+        {readme.editor, field_file(app, edits, text, readme)},
+        {license.editor, field_file(app, edits, text, license)},
+        {topic_file.editor, topic_file.next_path(text)}};
     change_path_or_ask(
         *ctx.app, ctx.show_confirm, editors, field,
         kept_field_text(edits, false, "/build/source_path"), text,

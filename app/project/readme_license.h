@@ -24,7 +24,6 @@ struct ProjectFilePanel {
     std::string path_field;
     std::string create_row;
     std::shared_ptr<FileEditor> editor;
-    std::string guard_name;  // "README editor"
 
     std::string create_label() const { return create_row + "/Create Button/Label"; }
 };

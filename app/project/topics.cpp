@@ -132,7 +132,7 @@ void TopicSourceChanged::operator()(const std::string& text) const {
     const std::string next =
         text.empty() ? std::string()
                      : resolve_config_path(config_folder(*ctx.edits), state->source_path, text);
-    change_path_or_ask(*ctx.app, ctx.show_confirm, {{editor, "Topics editor", next}}, field,
+    change_path_or_ask(*ctx.app, ctx.show_confirm, {{editor, next}}, field,
                        kept_field_text(*ctx.edits, true, pointer), text,
                        [app = ctx.app, queue = ctx.queue_source_edit, edits = ctx.edits,
                         config = ctx.edits->config_path, topics = topics, index = topics->index,

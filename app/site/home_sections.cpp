@@ -206,12 +206,11 @@ HomeSectionsWiring wire_home_sections(const SitePanelsContext& panels,
                                       std::shared_ptr<FileEditor> content_editor) {
     Ostrel::OApp& app = *panels.app;
     if (!content_editor) {
-        content_editor =
-            make_file_editor(kEdit + "/Body/Editor Group/File Status Bar",
-                             kEdit + "/Body/Editor Group/File Editor", "Content file not found");
+        content_editor = make_file_editor(kEdit + "/Body/Editor Group/File Status Bar",
+                                          kEdit + "/Body/Editor Group/File Editor",
+                                          "Content file not found", "Section content editor");
         wire_file_editor(app, content_editor, panels.show_confirm);
-        panels.shell->guards.push_back(
-            file_editor_guard(app, content_editor, "Section content editor"));
+        panels.shell->guards.push_back(file_editor_guard(app, content_editor));
     }
     HomeSectionsWiring wiring{content_editor, std::make_shared<std::string>()};
     const OpenSectionContent open_content{panels, content_editor};

@@ -141,7 +141,7 @@ void PolicyFieldEdited::operator()(const std::string& text) const {
         return;
     }
     const std::string next = resolve_policy_path(config, text);
-    change_path_or_ask(*panels.app, panels.show_confirm, {{state->editor, "Policies editor", next}},
+    change_path_or_ask(*panels.app, panels.show_confirm, {{state->editor, next}},
                        panels.paths.policies + "/Meta Form/File Field",
                        kept_field_text(*panels.edits, false, pointer), text,
                        [app = panels.app, queue = panels.queue_edit, edits = panels.edits,
@@ -188,9 +188,9 @@ PoliciesWiring wire_policies(const SitePanelsContext& panels, std::shared_ptr<Fi
     const std::string& panel = panels.paths.policies;
     if (!editor) {
         editor = make_file_editor(panel + "/File Status Bar", panel + "/File Editor",
-                                  "Policy file not found");
+                                  "Policy file not found", "Policies editor");
         wire_file_editor(app, editor, panels.show_confirm);
-        panels.shell->guards.push_back(file_editor_guard(app, editor, "Policies editor"));
+        panels.shell->guards.push_back(file_editor_guard(app, editor));
     }
     PoliciesWiring wiring{std::make_shared<PoliciesState>(), std::make_shared<AddSetState>()};
     wiring.state->editor = editor;
@@ -204,7 +204,7 @@ PoliciesWiring wire_policies(const SitePanelsContext& panels, std::shared_ptr<Fi
         app.on_change(panel + field, PolicyFieldEdited{panels, wiring.state, key});
     panels.hooks->render_policies =
         RenderPolicies{&app, panels.edits, wiring.state, panels.policy_keep, panel};
-    wire_set_editor(panels, panel + "/Selector Row/Item Combo", wiring.state, "Policies editor",
+    wire_set_editor(panels, panel + "/Selector Row/Item Combo", wiring.state, editor->name,
                     "policies");
     app.on_click(panel + "/Selector Row/Add Button", OpenAddPolicyDialog{panels, wiring.dialog});
     wire_add_policy_dialog(panels, wiring.state, wiring.dialog);

@@ -46,8 +46,9 @@ protected:
 
     Ostrel::OApp app;
     TempDir dir;
-    std::shared_ptr<FileEditor> editor = make_file_editor(
-        kPanel + "/Readme Status Bar", kPanel + "/Readme Editor", "README not found");
+    std::shared_ptr<FileEditor> editor =
+        make_file_editor(kPanel + "/Readme Status Bar", kPanel + "/Readme Editor",
+                         "README not found", "README editor");
 };
 
 TEST_F(FileEditorTest, WiringStartsDisabledAndWrapped) {
@@ -155,7 +156,7 @@ TEST_F(FileEditorTest, WrapTogglesNoWrapOppositeToChecked) {
 }
 
 TEST_F(FileEditorTest, GuardReportsUnsavedText) {
-    const auto guard = file_editor_guard(app, editor, "README editor");
+    const auto guard = file_editor_guard(app, editor);
     load_file_editor(app, *editor, dir.write("r.md", "a").string());
     EXPECT_EQ(guard.name, "README editor");
     EXPECT_FALSE(guard.dirty());
