@@ -23,24 +23,37 @@ std::string kept_field_text(const EditState& edits, bool source, const std::stri
     }
 }
 
+namespace {
+
+// "The README editor has", "The README editor and the License editor have",
+// "The A, the B and the C have": every editor the change would empty, so
+// Discard never drops text the question did not name.
+std::string editors_that_have(const std::vector<std::string>& names) {
+    std::string text = "The " + names.front();
+    for (std::size_t i = 1; i < names.size(); ++i)
+        text += (i + 1 == names.size() ? " and the " : ", the ") + names[i];
+    return text + (names.size() == 1 ? " has" : " have");
+}
+
+}  // namespace
+
 void change_path_or_ask(Ostrel::OApp& app, const ShowConfirm& ask,
                         const std::vector<RepointedEditor>& editors, const std::string& field,
                         const std::string& kept, const std::string& typed,
                         std::function<bool()> change) {
-    std::string name;
+    std::vector<std::string> names;
     for (const RepointedEditor& each : editors) {
         if (each.next_path == each.editor->path || !editor_is_dirty(app, *each.editor)) continue;
-        name = each.editor->name;
-        break;
+        names.push_back(each.editor->name);
     }
-    if (name.empty()) {
+    if (names.empty()) {
         change();
         return;
     }
     set_field_text(app, field, kept);
     ask("Discard changes?",
-        "The " + name + " has unsaved changes. Changing the path will discard them.", "Discard",
-        [store = &app, field, typed, change = std::move(change)] {
+        editors_that_have(names) + " unsaved changes. Changing the path will discard them.",
+        "Discard", [store = &app, field, typed, change = std::move(change)] {
             if (change()) set_field_text(*store, field, typed);
         });
 }

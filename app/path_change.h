@@ -35,7 +35,7 @@ std::string kept_field_text(const EditState& edits, bool source, const std::stri
 
 // Runs `change` at once unless it would load an editor that holds unsaved
 // text from another file. Then `field` shows `kept` again and the question
-// names the first such editor; Discard runs `change` and, when it returns
+// names every such editor; Discard runs `change` and, when it returns
 // true (the change still applies), shows `typed` in the field.
 void change_path_or_ask(Ostrel::OApp& app, const ShowConfirm& ask,
                         const std::vector<RepointedEditor>& editors, const std::string& field,

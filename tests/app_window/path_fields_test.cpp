@@ -143,6 +143,33 @@ TEST_F(Window, APathNamingTheSameFileKeepsTheUnsavedText) {
     }
 }
 
+// The source root names the folder of the README, the License and the
+// topics: the question names every editor its change would empty, and
+// Cancel keeps each one's text. Each step types into one more editor.
+TEST_F(Window, TheSourceRootNamesEveryEditorItWouldEmpty) {
+    const std::string license = kPanels + "/License Panel/License Editor";
+    const std::string source = kPanels + "/Source Panel/Local Form/Source Path Field";
+    const std::pair<std::string, const char*> steps[] = {
+        {license, "The License editor has"},
+        {kTopicEditor, "The License editor and the Topics editor have"},
+        {kReadmeEditor, "The README editor, the License editor and the Topics editor have"},
+    };
+    open_project_with_files();
+    std::vector<std::string> typed_in;
+    for (const auto& [editor, names] : steps) {
+        SCOPED_TRACE(names);
+        type(editor, editor + " typed");
+        typed_in.push_back(editor);
+        type(source, "srcx");
+        ASSERT_FALSE(hidden(kConfirm));
+        EXPECT_EQ(confirmation().at(1),
+                  std::string(names) + " unsaved changes. Changing the path will discard them.");
+        click(kConfirm + "/Body/Actions/Cancel Button");
+        EXPECT_EQ(app.value(source), "src");
+        for (const std::string& each : typed_in) EXPECT_EQ(app.value(each), each + " typed");
+    }
+}
+
 // The path put back is the one the file will keep: a path typed before and
 // still waiting in the queue, not the one the form was drawn with.
 TEST_F(Window, CancelPutsBackAPathStillWaitingToBeWritten) {
