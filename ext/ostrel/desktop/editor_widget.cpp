@@ -41,6 +41,14 @@ QString line_end_of(const QString& text) {
     return text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
 }
 
+// Fills the multi-line edit; a read-only one (a log) shows its newest line.
+void fill_multiline(EditorWidget* editor, const QString& value) {
+    editor->set_multiline_text(value);
+    QTextEdit* edit = editor->text_edit;
+    if (edit->isReadOnly())
+        edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+}
+
 }  // namespace
 
 EditorWidget::EditorWidget(QWidget* parent) : VBoxWidget(parent) {
@@ -78,11 +86,7 @@ void EditorWidget::set_multiline_text(const QString& value) {
 
 void EditorWidget::show_text(const QString& value) {
     if (multiline && text_edit != nullptr) {
-        if (multiline_text() == value) return;
-        set_multiline_text(value);
-        if (text_edit->isReadOnly()) {
-            text_edit->verticalScrollBar()->setValue(text_edit->verticalScrollBar()->maximum());
-        }
+        if (multiline_text() != value) fill_multiline(this, value);
         return;
     }
     // The node text written since is what leaving the field empty restores.
@@ -275,11 +279,7 @@ void configure_multiline(EditorWidget* editor, const NodeStyle& style,
     palette.setColor(QPalette::All, QPalette::PlaceholderText, hint);
     edit->setPalette(palette);
     if (first ? !text.isEmpty() : text != editor->applied_text) {
-        editor->applied_text = text;
-        editor->set_multiline_text(text);
-        if (style.read_only) {
-            edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
-        }
+        fill_multiline(editor, text);
     }
     editor->applied_text = text;
     layout_editor(editor);
