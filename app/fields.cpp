@@ -48,4 +48,11 @@ std::string resolve_config_path(const std::string& base_folder, const std::strin
     return path.lexically_normal().string();
 }
 
+std::string named_source_file(const std::string& config_path, const std::string& source_root,
+                              const std::string& text) {
+    if (text.empty()) return {};
+    return resolve_config_path(std::filesystem::path(config_path).parent_path().string(),
+                               source_root, text);
+}
+
 }  // namespace Scribenta

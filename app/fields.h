@@ -35,4 +35,10 @@ int parse_int_or(const std::string& text, int fallback);
 std::string resolve_config_path(const std::string& base_folder, const std::string& source_root,
                                 const std::string& text);
 
+// The file a path field of the configuration at `config_path` names below
+// the source root `source_root` (resolve_config_path from the
+// configuration's folder); "" for an empty field, which names none.
+std::string named_source_file(const std::string& config_path, const std::string& source_root,
+                              const std::string& text);
+
 }  // namespace Scribenta

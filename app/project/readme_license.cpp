@@ -1,7 +1,5 @@
 #include "app/project/readme_license.h"
 
-#include <filesystem>
-
 #include "app/fields.h"
 #include "app/path_change.h"
 #include "app/project/new_file.h"
@@ -11,20 +9,10 @@ namespace Scribenta {
 
 namespace {
 
-std::string config_folder(const EditState& edits) {
-    return std::filesystem::path(edits.config_path).parent_path().string();
-}
-
-// The file a path field names, resolved below the source root `root`; ""
-// for none.
-std::string named_file(const EditState& edits, const std::string& root, const std::string& text) {
-    return text.empty() ? std::string() : resolve_config_path(config_folder(edits), root, text);
-}
-
 // The file the panel's path field names below `root`.
 std::string field_file(const Ostrel::OApp& app, const EditState& edits, const std::string& root,
                        const ProjectFilePanel& panel) {
-    return named_file(edits, root, app.value(panel.path_field));
+    return named_source_file(edits.config_path, root, app.value(panel.path_field));
 }
 
 }  // namespace
@@ -52,7 +40,7 @@ void RefreshCreateRow::operator()() const {
 
 void ProjectFilePathChanged::operator()(const std::string& text) const {
     if (!ctx.config_open()) return;  // nothing to queue into
-    const std::string next = named_file(*ctx.edits, state->source_path, text);
+    const std::string next = named_source_file(ctx.edits->config_path, state->source_path, text);
     change_path_or_ask(*ctx.app, ctx.show_confirm, {{panel.editor, next}}, panel.path_field,
                        kept_field_text(*ctx.edits, true, panel.pointer), text,
                        [app = ctx.app, queue = ctx.queue_source_edit, edits = ctx.edits,
@@ -75,7 +63,7 @@ void CreateProjectFile::operator()() const {
         ctx.queue_source_edit(panel.pointer, name);
         set_field_text(*ctx.app, panel.path_field, name);
     }
-    const std::string path = named_file(*ctx.edits, state->source_path, name);
+    const std::string path = named_source_file(ctx.edits->config_path, state->source_path, name);
     create_new_file(path, "");
     load_file_editor(*ctx.app, *panel.editor, path);
     RefreshCreateRow{ctx.app, panel, state}();

@@ -1,7 +1,6 @@
 #include "app/project/topics.h"
 
 #include <charconv>
-#include <filesystem>
 
 #include "app/fields.h"
 #include "app/path_change.h"
@@ -29,10 +28,6 @@ std::string option_label(const nlohmann::json& topic, std::size_t index) {
     if (label.empty()) label = json_text(topic, "slug");
     if (label.empty()) label = "Topic " + std::to_string(index + 1);
     return label;
-}
-
-std::string config_folder(const EditState& edits) {
-    return std::filesystem::path(edits.config_path).parent_path().string();
 }
 
 }  // namespace
@@ -114,10 +109,8 @@ void ReloadTopicFile::operator()() const {
 }
 
 std::string ReloadTopicFile::next_path(const std::string& root) const {
-    const std::string source = app->value(paths.source_field);
-    return topics->count != 0 && !source.empty()
-               ? resolve_config_path(config_folder(*edits), root, source)
-               : std::string();
+    if (topics->count == 0) return {};
+    return named_source_file(edits->config_path, root, app->value(paths.source_field));
 }
 
 void TopicFieldEdited::operator()(const std::string& text) const {
@@ -129,9 +122,7 @@ void TopicFieldEdited::operator()(const std::string& text) const {
 void TopicSourceChanged::operator()(const std::string& text) const {
     if (topics->count == 0 || !ctx.config_open()) return;
     const std::string pointer = topic_pointer(*topics, "source");
-    const std::string next =
-        text.empty() ? std::string()
-                     : resolve_config_path(config_folder(*ctx.edits), state->source_path, text);
+    const std::string next = named_source_file(ctx.edits->config_path, state->source_path, text);
     change_path_or_ask(*ctx.app, ctx.show_confirm, {{editor, next}}, field,
                        kept_field_text(*ctx.edits, true, pointer), text,
                        [app = ctx.app, queue = ctx.queue_source_edit, edits = ctx.edits,

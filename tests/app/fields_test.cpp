@@ -60,5 +60,13 @@ TEST(ResolveConfigPath, TakesRelativeTextsBelowTheSourceRootThenTheBase) {
     }
 }
 
+// A field's path is taken from the configuration's folder; an empty field
+// names no file at all, not the source root itself.
+TEST(NamedSourceFile, ResolvesFromTheConfigurationsFolderAndEmptyNamesNone) {
+    const std::string config = "/site/projects/p/.scribenta-project";
+    EXPECT_EQ(named_source_file(config, "src", "README.md"), "/site/projects/p/src/README.md");
+    EXPECT_EQ(named_source_file(config, "src", ""), "");
+}
+
 }  // namespace
 }  // namespace Scribenta
