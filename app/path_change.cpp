@@ -54,7 +54,11 @@ void change_path_or_ask(Ostrel::OApp& app, const ShowConfirm& ask,
     ask("Discard changes?",
         editors_that_have(names) + " unsaved changes. Changing the path will discard them.",
         "Discard", [store = &app, field, typed, change = std::move(change)] {
-            if (change()) set_field_text(*store, field, typed);
+            // The change reads the field as the user left it (a create row
+            // names the path typed), so the typed path is back first.
+            const std::string shown = store->value(field);
+            set_field_text(*store, field, typed);
+            if (!change()) set_field_text(*store, field, shown);
         });
 }
 

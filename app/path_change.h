@@ -35,8 +35,9 @@ std::string kept_field_text(const EditState& edits, bool source, const std::stri
 
 // Runs `change` at once unless it would load an editor that holds unsaved
 // text from another file. Then `field` shows `kept` again and the question
-// names every such editor; Discard runs `change` and, when it returns
-// true (the change still applies), shows `typed` in the field.
+// names every such editor; Discard shows `typed` in the field again and
+// runs `change`, which returns false when the change no longer applies:
+// the field then goes back to what it showed.
 void change_path_or_ask(Ostrel::OApp& app, const ShowConfirm& ask,
                         const std::vector<RepointedEditor>& editors, const std::string& field,
                         const std::string& kept, const std::string& typed,

@@ -8,9 +8,6 @@
 namespace window_test {
 namespace {
 
-const std::string kSitePanels = kSite + "/Editor Panel/Panels";
-const std::string kProjectPanels = kProject + "/Editor Panel/Panels";
-
 TEST_F(Window, StartsOnTheHomePageWithEverythingElseHidden) {
     build();
     const char* const hidden_paths[] = {

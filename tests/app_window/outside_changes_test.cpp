@@ -24,9 +24,6 @@ const std::string kProjectPanel = kPanels + "/Project Panel";
 const std::string kName = kProjectPanel + "/Project Form/Name Field";
 const std::string kFacts = kProjectPanel + "/Facts Form";
 const std::string kTopics = kPanels + "/Topics Panel";
-const std::string kSitePanels = kSite + "/Editor Panel/Panels";
-const std::string kPolicies = kSitePanels + "/Policies Panel";
-const std::string kConfirmButton = kConfirm + "/Body/Actions/Confirm Button";
 
 std::string fact_value(int index) {
     return kFacts + "/fact-" + std::to_string(index) + "/Value Field";

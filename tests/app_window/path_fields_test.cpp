@@ -20,7 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kPanels = kProject + "/Editor Panel/Panels";
-const std::string kPolicies = kSite + "/Editor Panel/Panels/Policies Panel";
 const std::string kReadmeEditor = kPanels + "/Readme Panel/Readme Editor";
 const std::string kTopicEditor = kPanels + "/Topics Panel/File Editor";
 
@@ -59,14 +58,6 @@ const PathCase kCases[] = {
 
 class PathFields : public Window, public testing::WithParamInterface<PathCase> {
 protected:
-    // The case's configuration shown: a project with its files, or a site.
-    void open() {
-        if (GetParam().site) {
-            open_site_with_files();
-        } else {
-            open_project_with_files();
-        }
-    }
     // The path as the file holds it once every queued edit is written.
     std::string stored() {
         services.advance(500);
@@ -78,7 +69,7 @@ protected:
 
 TEST_P(PathFields, UnsavedTextIsAskedAboutAndCancelKeepsEverything) {
     const PathCase& c = GetParam();
-    open();
+    open_with_files(GetParam().site);
     ASSERT_EQ(app.value(c.editor), c.saved);
     type(c.editor, std::string(c.saved) + " typed");
 
@@ -98,10 +89,10 @@ TEST_P(PathFields, UnsavedTextIsAskedAboutAndCancelKeepsEverything) {
 
 TEST_P(PathFields, DiscardMakesTheChangeAndTheEditorFollowsIt) {
     const PathCase& c = GetParam();
-    open();
+    open_with_files(GetParam().site);
     type(c.editor, std::string(c.saved) + " typed");
     type(c.field, c.typed);
-    click(kConfirm + "/Body/Actions/Confirm Button");
+    click(kConfirmButton);
     EXPECT_TRUE(hidden(kConfirm));
     EXPECT_EQ(app.value(c.field), c.typed);
     EXPECT_EQ(app.value(c.editor), "");  // the file typed does not exist
@@ -110,7 +101,7 @@ TEST_P(PathFields, DiscardMakesTheChangeAndTheEditorFollowsIt) {
 
 TEST_P(PathFields, WithoutUnsavedTextNothingIsAsked) {
     const PathCase& c = GetParam();
-    open();
+    open_with_files(GetParam().site);
     type(c.field, c.typed);
     EXPECT_TRUE(hidden(kConfirm));
     EXPECT_EQ(app.value(c.editor), "");
@@ -189,6 +180,56 @@ TEST_F(Window, CancelPutsBackAPathStillWaitingToBeWritten) {
     EXPECT_EQ(nlohmann::json::parse(TempDir::read(dir / "p/src/.scribenta"))["build"]["readme"],
               "OTHER.md");
 }
+
+// After Discard, the create row of a missing file names the path now in
+// the field and the manifest, and creates that file.
+struct CreateCase {
+    const char* name;
+    std::string panel;   // the panel below the project's panels
+    std::string field;   // its path field, below the panel
+    std::string editor;  // its file editor, below the panel
+    const char* saved;   // the editor's file text
+    const char* typed;   // the path field's text after the user's edit
+};
+
+void PrintTo(const CreateCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CreateAfterDiscard : public Window, public testing::WithParamInterface<CreateCase> {};
+
+TEST_P(CreateAfterDiscard, TheCreateRowNamesThePathTyped) {
+    const CreateCase& c = GetParam();
+    FakeServices services{app};
+    open_project_with_files();
+    const std::string panel = kPanels + c.panel;
+    const std::string button = panel + "/Create Row/Create Button";
+    type(panel + c.editor, std::string(c.saved) + " typed");
+    type(panel + c.field, c.typed);
+    click(kConfirmButton);
+
+    EXPECT_EQ(app.value(panel + c.field), c.typed);
+    EXPECT_FALSE(hidden(panel + "/Create Row"));
+    EXPECT_EQ(text(button + "/Label"), std::string("Create ") + c.typed);
+    click(button);
+    EXPECT_TRUE(fs::is_regular_file(dir / "p/src" / c.typed));
+    EXPECT_TRUE(hidden(panel + "/Create Row"));
+    services.advance(500);
+    const auto manifest = nlohmann::json::parse(TempDir::read(dir / "p/src/.scribenta"));
+    EXPECT_EQ(manifest["build"][c.panel == "/Readme Panel" ? "readme" : "license"], c.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, CreateAfterDiscard,
+    testing::Values(CreateCase{"ReadmeOneMoreLetter", "/Readme Panel",
+                               "/Path Form/Readme Path Field", "/Readme Editor", "readme",
+                               "README.mdx"},
+                    CreateCase{"ReadmeTypedOver", "/Readme Panel", "/Path Form/Readme Path Field",
+                               "/Readme Editor", "readme", "d"},
+                    CreateCase{"LicenseOneMoreLetter", "/License Panel",
+                               "/Path Form/License Path Field", "/License Editor", "license",
+                               "LICENSEz"}),
+    [](const testing::TestParamInfo<CreateCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace window_test

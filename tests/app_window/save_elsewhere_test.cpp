@@ -18,7 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kPanels = kProject + "/Editor Panel/Panels";
-const std::string kSitePanels = kSite + "/Editor Panel/Panels";
 const std::string kSection = "App/Edit Section Dialog/Body/Editor Group";
 
 struct SaveCase {
@@ -64,11 +63,7 @@ protected:
     // The case's configuration shown, with its editor on screen.
     void open() {
         const SaveCase& c = GetParam();
-        if (c.site) {
-            open_site_with_files();
-        } else {
-            open_project_with_files();
-        }
+        open_with_files(c.site);
         if (c.opener == "homeSections/home-0/edit") {
             tab_action("homeSections", "home-0", "edit");
         } else if (!c.opener.empty()) {

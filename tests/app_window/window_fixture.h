@@ -24,6 +24,10 @@ inline const std::string kProject = kConfigPane + "/Project Configurator";
 inline const std::string kMessage = "App/Message Dialog";
 inline const std::string kConfirm = "App/Confirm Dialog";
 inline const std::string kNewWebsite = "App/New Website Dialog";
+inline const std::string kConfirmButton = kConfirm + "/Body/Actions/Confirm Button";
+inline const std::string kProjectPanels = kProject + "/Editor Panel/Panels";
+inline const std::string kSitePanels = kSite + "/Editor Panel/Panels";
+inline const std::string kPolicies = kSitePanels + "/Policies Panel";
 
 class Window : public testing::Test {
 protected:
@@ -79,6 +83,14 @@ protected:
                   "policies": [{"slug": "privacy", "name": "Privacy",
                                 "file": "policies/privacy.md"}]})")
                   .string());
+    }
+    // Either of the two above.
+    void open_with_files(bool site) {
+        if (site) {
+            open_site_with_files();
+        } else {
+            open_project_with_files();
+        }
     }
     // The confirmation on screen: title, message and confirm label.
     std::vector<std::string> confirmation() const {
