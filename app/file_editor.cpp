@@ -48,8 +48,10 @@ void load_file_editor(Ostrel::OApp& app, FileEditor& editor, const std::string& 
 }
 
 void reload_file_editor(Ostrel::OApp& app, FileEditor& editor, const std::string& path,
-                        bool keep_unsaved) {
-    if (keep_unsaved && editor.path == path && editor_is_dirty(app, editor)) {
+                        UnsavedText unsaved) {
+    const bool keeps = unsaved == UnsavedText::any_file ||
+                       (unsaved == UnsavedText::same_file && editor.path == path);
+    if (keeps && editor_is_dirty(app, editor)) {
         refresh_editor_status(app, editor);
         return;
     }

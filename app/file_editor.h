@@ -54,11 +54,21 @@ void wire_file_editor(Ostrel::OApp& app, const std::shared_ptr<FileEditor>& edit
 // folder, device, pipe or unreadable file shows the not-found state.
 void load_file_editor(Ostrel::OApp& app, FileEditor& editor, const std::string& path);
 
-// Shows `path` like load_file_editor, unless `keep_unsaved` allows keeping
-// the unsaved text the editor holds of that very file: a redraw of the form
-// it sits in must not drop what was typed.
+// What reload_file_editor does with unsaved text the editor holds.
+enum class UnsavedText {
+    drop,       // the file named is loaded all the same
+    same_file,  // kept while the file named is the one it was typed into
+    // Kept with its file whatever file is named now: a redraw of the form it
+    // sits in, after another program pointed the configuration at another
+    // file, must not drop what was typed. Save still writes the editor's
+    // file; the named one is loaded once the text is saved or discarded.
+    any_file,
+};
+
+// Shows `path` like load_file_editor, unless the editor holds unsaved text
+// that `unsaved` keeps.
 void reload_file_editor(Ostrel::OApp& app, FileEditor& editor, const std::string& path,
-                        bool keep_unsaved);
+                        UnsavedText unsaved);
 bool editor_is_dirty(const Ostrel::OApp& app, const FileEditor& editor);
 void refresh_editor_status(Ostrel::OApp& app, FileEditor& editor);
 void set_save_disabled(Ostrel::OApp& app, FileEditor& editor, bool disabled);

@@ -109,8 +109,10 @@ void AddTopicConfirm::operator()() const {
                     "# " + input.title + "\n");
     ctx.app->set_visible(a.dialog, false);
     // The new topic is the file's last, whatever another program added
-    // meanwhile; the redraw brings an index past the end back to it.
-    topics->index = std::numeric_limits<std::size_t>::max();
+    // meanwhile; the redraw brings an index past the end back to it. Unsaved
+    // topic text keeps its own topic shown instead, so the redraw keeps it.
+    if (!editor_is_dirty(*ctx.app, *editor))
+        topics->index = std::numeric_limits<std::size_t>::max();
     ctx.reload()();
 }
 

@@ -68,11 +68,13 @@ struct AddTopicBrowse {
 
 // on_add_topic_confirm: appends the topic (nothing while the label or the
 // slug is empty), creates its file with "# " + title unless something is
-// there already, closes the dialog and shows the new topic.
+// there already, closes the dialog and shows the new topic; while the topic
+// editor holds unsaved text, the topic it was typed for stays shown.
 struct AddTopicConfirm {
     ProjectPanelContext ctx;
     std::shared_ptr<const ProjectState> state;
     std::shared_ptr<TopicsState> topics;
+    std::shared_ptr<const FileEditor> editor;  // the topic editor
     void operator()() const;
 };
 

@@ -61,8 +61,9 @@ void RenderProjectForm::operator()(const OpenConfig& config, std::size_t member_
     if (!read_text_file(member.config_path, text)) text.clear();
     const nlohmann::ordered_json doc = parse_project(text);
 
-    // A redraw of the file shown for the configurator's own change keeps
-    // unsaved README, LICENSE and topic text; any other reload drops it.
+    // A redraw of the file shown, for the configurator's own change or
+    // another program's, keeps unsaved README, LICENSE and topic text, even
+    // when the file now names other files for them; any other reload drops it.
     const bool redraw = objects.text_keep->keep && edits->config_path == member.config_path;
     // The queue is pointed at this file before any change handler can fire.
     reset_edit_state(*edits, member.config_path, text);
@@ -96,10 +97,11 @@ void RenderProjectForm::operator()(const OpenConfig& config, std::size_t member_
                              : resolve_config_path(project_dir.string(), state->source_path, named);
     };
     set_field_text(*app, paths.readme_path_field, readme);
-    reload_file_editor(*app, *objects.readme_editor, file_path(readme), redraw);
+    const UnsavedText unsaved = redraw ? UnsavedText::any_file : UnsavedText::drop;
+    reload_file_editor(*app, *objects.readme_editor, file_path(readme), unsaved);
     if (hooks->refresh_readme_create_row) hooks->refresh_readme_create_row();
     set_field_text(*app, paths.license_path_field, license);
-    reload_file_editor(*app, *objects.license_editor, file_path(license), redraw);
+    reload_file_editor(*app, *objects.license_editor, file_path(license), unsaved);
     if (hooks->refresh_license_create_row) hooks->refresh_license_create_row();
     if (hooks->populate_topics) hooks->populate_topics(manifest, project_dir.string(), redraw);
 

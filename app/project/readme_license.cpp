@@ -48,7 +48,7 @@ void ProjectFilePathChanged::operator()(const std::string& text) const {
                            if (edits->config_path != config) return false;
                            queue(panel.pointer, text);
                            // A path that names the file shown keeps its unsaved text.
-                           reload_file_editor(*app, *panel.editor, next, true);
+                           reload_file_editor(*app, *panel.editor, next, UnsavedText::same_file);
                            RefreshCreateRow{app, panel, state}();
                            return true;
                        });
@@ -91,7 +91,7 @@ void SourcePathChanged::operator()(const std::string& text) const {
             for (const ProjectFilePanel* panel : {&readme, &license}) {
                 // Files that stay the same keep their unsaved text.
                 reload_file_editor(*app, *panel->editor, field_file(*app, *edits, text, *panel),
-                                   true);
+                                   UnsavedText::same_file);
                 RefreshCreateRow{app, *panel, state}();
             }
             topic_file();

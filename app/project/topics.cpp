@@ -54,7 +54,6 @@ std::string topic_pointer(const TopicsState& topics, const std::string& key) {
 
 void PopulateTopics::operator()(const nlohmann::json& manifest, const std::string& project_dir,
                                 bool redraw) const {
-    std::size_t shown_before = topics->index;
     if (edits->config_path != topics->owner_path) {
         topics->owner_path = edits->config_path;
         topics->index = 0;
@@ -73,7 +72,7 @@ void PopulateTopics::operator()(const nlohmann::json& manifest, const std::strin
                    resolve_config_path(project_dir, state->source_path, source) == editor->path;
         };
         for (std::size_t i = 0; i < list.size() && !holds(topics->index); ++i) {
-            if (holds(i)) topics->index = shown_before = i;
+            if (holds(i)) topics->index = topics->shown = i;
         }
     }
     if (topics->index >= topics->count) topics->index = topics->count ? topics->count - 1 : 0;
@@ -97,15 +96,19 @@ void PopulateTopics::operator()(const nlohmann::json& manifest, const std::strin
     set_field_text(*app, paths.intro_field, json_text(topic, "intro"));
     const std::string source = json_text(topic, "source");
     set_field_text(*app, paths.source_field, source);
+    // Another program's change keeps the text even when the topic it was
+    // typed for is gone.
+    const bool same_topic = topics->index == topics->shown || (keep && keep->follow);
     reload_file_editor(*app, *editor,
                        any && !source.empty()
                            ? resolve_config_path(project_dir, state->source_path, source)
                            : std::string(),
-                       redraw && any && topics->index == shown_before);
+                       redraw && any && same_topic ? UnsavedText::any_file : UnsavedText::drop);
+    topics->shown = any ? topics->index : std::numeric_limits<std::size_t>::max();
 }
 
 void ReloadTopicFile::operator()() const {
-    reload_file_editor(*app, *editor, next_path(state->source_path), true);
+    reload_file_editor(*app, *editor, next_path(state->source_path), UnsavedText::same_file);
 }
 
 std::string ReloadTopicFile::next_path(const std::string& root) const {
@@ -131,7 +134,7 @@ void TopicSourceChanged::operator()(const std::string& text) const {
                            if (edits->config_path != config || topics->index != index) return false;
                            queue(pointer, text);
                            // A path that names the file shown keeps its unsaved text.
-                           reload_file_editor(*app, *editor, next, true);
+                           reload_file_editor(*app, *editor, next, UnsavedText::same_file);
                            return true;
                        });
 }
@@ -171,6 +174,7 @@ void RemoveTopicConfirmed::operator()() const {
     const auto manifest = manifest_path(edits->config_path, state->source_path);
     if (!flush_edits.manifest_list_unchanged(manifest.string(), "/build/topics", drawn)) return;
     if (!remove_build_topic(manifest.string(), index)) return;
+    topics->shown = std::numeric_limits<std::size_t>::max();  // its unsaved text goes with it
     if (topics->index > 0) --topics->index;
     reload();
 }

@@ -6,6 +6,7 @@
 // the entry (its file stays).
 
 #include <cstddef>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,9 @@ struct TopicsState {
     std::size_t index = 0;   // the shown topic
     std::size_t count = 0;   // topics at the last populate_topics
     std::string owner_path;  // the configuration the index belongs to
+    // The topic whose file the editor was loaded for at the last
+    // populate_topics; npos for none, or once that topic was removed.
+    std::size_t shown = std::numeric_limits<std::size_t>::max();
 };
 
 struct TopicPaths {
@@ -54,7 +58,8 @@ struct PopulateTopics {
     std::shared_ptr<TopicsState> topics;
     std::shared_ptr<FileEditor> editor;
     std::shared_ptr<const UnsavedTextKeep> keep;  // the project form's
-    // A redraw keeps the unsaved text of the topic shown before.
+    // A redraw keeps the unsaved text of the topic shown before, even when
+    // the manifest now names another file for it.
     void operator()(const nlohmann::json& manifest, const std::string& project_dir,
                     bool redraw) const;
 };

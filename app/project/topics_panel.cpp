@@ -27,7 +27,7 @@ ReloadTopicFile wire_topics(const ProjectPanelContext& ctx, const ProjectWiring&
     app.on_change(dialog.slug, AddTopicSlugChanged{&app, flags});
     app.on_change(dialog.source, FileEditedMark{std::shared_ptr<bool>(flags, &flags->file_edited)});
     app.on_click(dialog.browse, AddTopicBrowse{ctx, wiring.state, flags});
-    app.on_click(dialog.create, AddTopicConfirm{ctx, wiring.state, topics});
+    app.on_click(dialog.create, AddTopicConfirm{ctx, wiring.state, topics, editor});
     app.on_click(paths.remove_button, RemoveTopic{ctx, paths, wiring.state, topics});
 
     return ReloadTopicFile{&app, paths, ctx.edits, wiring.state, topics, editor};

@@ -103,9 +103,12 @@ void RenderPolicies::operator()(const ordered_json& doc) const {
     set_field_text(a, panel + "/Meta Form/File Field", file);
 
     const std::string path = any ? resolve_policy_path(config, file) : std::string();
-    const bool same_policy =
-        any && state->shown_owner == config && state->shown_index == selection.index;
-    reload_file_editor(a, *state->editor, path, keep->keep && same_policy);
+    // Another program's change keeps the text even when the policy it was
+    // typed for is gone.
+    const bool same_policy = any && state->shown_owner == config &&
+                             (state->shown_index == selection.index || keep->follow);
+    reload_file_editor(a, *state->editor, path,
+                       keep->keep && same_policy ? UnsavedText::any_file : UnsavedText::drop);
     state->shown_owner = config;
     state->shown_index = any ? selection.index : std::numeric_limits<std::size_t>::max();
 }
@@ -150,7 +153,7 @@ void PolicyFieldEdited::operator()(const std::string& text) const {
                                return false;
                            queue(pointer, text);
                            // A path that names the file shown keeps its unsaved text.
-                           reload_file_editor(*app, *state->editor, next, true);
+                           reload_file_editor(*app, *state->editor, next, UnsavedText::same_file);
                            return true;
                        });
 }
@@ -173,6 +176,7 @@ void RemovePolicyConfirmed::operator()() const {
     if (!panels.flush_edits.config_list_unchanged("/policies", drawn)) return;
     if (panels.edits->config_path.empty() || !remove_policy(panels.edits->config_path, index))
         return;
+    state->shown_index = std::numeric_limits<std::size_t>::max();  // its unsaved text goes with it
     if (state->selection.index > 0) --state->selection.index;
     if (panels.shell->reload) panels.shell->reload();
 }

@@ -39,7 +39,8 @@ struct PoliciesState {
     SetSelection selection;
     std::shared_ptr<FileEditor> editor;
     // The policy the editor shows (index and owner), for reloads that keep
-    // its unsaved text; npos before the first policy is shown.
+    // its unsaved text; npos before the first policy is shown and once the
+    // shown one was removed.
     std::size_t shown_index = std::numeric_limits<std::size_t>::max();
     std::string shown_owner;
 };
@@ -53,8 +54,10 @@ std::string policy_pointer(std::size_t index, const std::string& key);
 std::string resolve_policy_path(const std::string& config_path, const std::string& file);
 
 // render_policies: the combo, the meta form and the file editor for the
-// selected policy. The editor keeps its unsaved text when the reload was one
-// that keeps it and it shows the same policy and file as before.
+// selected policy. The editor keeps its unsaved text, and the file it was
+// typed into, when the reload was one that keeps it and shows the same
+// policy as before (or any, after another program's change), even when the
+// configuration now names another file for it.
 struct RenderPolicies {
     Ostrel::OApp* app = nullptr;
     std::shared_ptr<const EditState> edits;
