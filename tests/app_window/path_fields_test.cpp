@@ -69,7 +69,7 @@ protected:
 
 TEST_P(PathFields, UnsavedTextIsAskedAboutAndCancelKeepsEverything) {
     const PathCase& c = GetParam();
-    open_with_files(GetParam().site);
+    open_with_files(c.site);
     ASSERT_EQ(app.value(c.editor), c.saved);
     type(c.editor, std::string(c.saved) + " typed");
 
@@ -89,7 +89,7 @@ TEST_P(PathFields, UnsavedTextIsAskedAboutAndCancelKeepsEverything) {
 
 TEST_P(PathFields, DiscardMakesTheChangeAndTheEditorFollowsIt) {
     const PathCase& c = GetParam();
-    open_with_files(GetParam().site);
+    open_with_files(c.site);
     type(c.editor, std::string(c.saved) + " typed");
     type(c.field, c.typed);
     click(kConfirmButton);
@@ -101,7 +101,7 @@ TEST_P(PathFields, DiscardMakesTheChangeAndTheEditorFollowsIt) {
 
 TEST_P(PathFields, WithoutUnsavedTextNothingIsAsked) {
     const PathCase& c = GetParam();
-    open_with_files(GetParam().site);
+    open_with_files(c.site);
     type(c.field, c.typed);
     EXPECT_TRUE(hidden(kConfirm));
     EXPECT_EQ(app.value(c.editor), "");
@@ -190,6 +190,7 @@ struct CreateCase {
     std::string editor;  // its file editor, below the panel
     const char* saved;   // the editor's file text
     const char* typed;   // the path field's text after the user's edit
+    const char* key;     // the manifest's member under "build"
 };
 
 void PrintTo(const CreateCase& c, std::ostream* out) {
@@ -216,19 +217,19 @@ TEST_P(CreateAfterDiscard, TheCreateRowNamesThePathTyped) {
     EXPECT_TRUE(hidden(panel + "/Create Row"));
     services.advance(500);
     const auto manifest = nlohmann::json::parse(TempDir::read(dir / "p/src/.scribenta"));
-    EXPECT_EQ(manifest["build"][c.panel == "/Readme Panel" ? "readme" : "license"], c.typed);
+    EXPECT_EQ(manifest["build"][c.key], c.typed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Window, CreateAfterDiscard,
     testing::Values(CreateCase{"ReadmeOneMoreLetter", "/Readme Panel",
                                "/Path Form/Readme Path Field", "/Readme Editor", "readme",
-                               "README.mdx"},
+                               "README.mdx", "readme"},
                     CreateCase{"ReadmeTypedOver", "/Readme Panel", "/Path Form/Readme Path Field",
-                               "/Readme Editor", "readme", "d"},
+                               "/Readme Editor", "readme", "d", "readme"},
                     CreateCase{"LicenseOneMoreLetter", "/License Panel",
                                "/Path Form/License Path Field", "/License Editor", "license",
-                               "LICENSEz"}),
+                               "LICENSEz", "license"}),
     [](const testing::TestParamInfo<CreateCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
